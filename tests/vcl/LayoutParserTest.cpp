@@ -40,6 +40,12 @@ std::vector<std::string> Describe(const LayoutObject& root) {
     return out;
 }
 
+std::string Repeat(const std::string& piece, int times) {
+    std::string text;
+    for (int i = 0; i < times; ++i) text += piece;
+    return text;
+}
+
 // The value of the one property of a one-object layout.
 LayoutValue ValueOf(const std::string& written) {
     const LayoutObject root = ParseLayout("object A: TA\n  P = " + written + "\nend\n");
@@ -212,6 +218,9 @@ TEST(LayoutParser, RejectsBrokenLayoutsNamingLineAndWord) {
         {head + "  Caption = 'Первая\nend", 3, "'Первая", "незакрытая строка"},
         {head + "  Caption = 'ok' + 'ab\r\n'\nend", 3, "'ab", "незакрытая строка"},
         {head + "  Caption = 'abc", 3, "'abc", "незакрытая строка"},
+        // a long word is cut to 40 characters, at a character boundary
+        {head + "  Caption = '" + Repeat("Ж", 100000), 3, "'" + Repeat("Ж", 39) + "…", "незакрытая строка"},
+        {head + "  '" + Repeat("ab", 30) + "' = 1\nend", 3, "'" + Repeat("ab", 19) + "a…", "ожидалось имя свойства вместо"},
         {head + "  Caption = 'a' +\nend", 4, "end", "ожидалась строка вместо"},
         {head + "  Caption = 'a' + 5\nend", 3, "5", "ожидалась строка вместо"},
         {head + "  Caption = #0\nend", 3, "#0", "недопустимый код символа"},

@@ -7,6 +7,7 @@
 
 #include "LayoutError.h"
 #include "LayoutTokenizer.h"
+#include "LayoutUtf8.h"
 
 namespace {
 
@@ -126,7 +127,7 @@ private:
         constexpr auto kMaxPositive = static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max());
         const std::uint64_t limit = negative ? kMaxPositive + 1 : kMaxPositive;
         if (error != std::errc{} || end != digits.data() + digits.size() || magnitude > limit) {
-            throw ELayoutError(current_.line, word, "число вне допустимого диапазона");
+            throw ELayoutError(current_.line, Abbreviated(word), "число вне допустимого диапазона");
         }
 
         LayoutValue value;
@@ -180,7 +181,7 @@ private:
     void Advance() { current_ = tokens_.Next(); }
 
     [[noreturn]] void Fail(const char* problem) const {
-        throw ELayoutError(current_.line, std::string(current_.source), problem);
+        throw ELayoutError(current_.line, Abbreviated(current_.source), problem);
     }
 
     LayoutTokenizer tokens_;

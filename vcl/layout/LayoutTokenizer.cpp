@@ -176,7 +176,7 @@ void LayoutTokenizer::ReadCharCode(std::string& out) {
 }
 
 [[noreturn]] void LayoutTokenizer::Fail(std::string_view word, const char* problem) const {
-    throw ELayoutError(line_, std::string(word), problem);
+    throw ELayoutError(line_, Abbreviated(word), problem);
 }
 
 LayoutToken LayoutTokenizer::Make(LayoutToken::Kind kind, std::size_t start) {

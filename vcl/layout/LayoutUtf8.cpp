@@ -59,3 +59,13 @@ void AppendUtf8(std::string& out, std::uint32_t codePoint) {
         put(0x80 | (codePoint & 0x3F));
     }
 }
+
+std::string Abbreviated(std::string_view text, std::size_t maxCharacters) {
+    std::size_t end = 0;
+    for (std::size_t count = 0; end < text.size(); ++count) {
+        if (count == maxCharacters) return std::string(text.substr(0, end)) + "…";
+        const std::size_t length = Utf8SequenceLength(text.substr(end));
+        end += length == 0 ? 1 : length;
+    }
+    return std::string(text);
+}
