@@ -5,6 +5,8 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
+#include <limits>
 
 namespace {
 
@@ -28,19 +30,35 @@ int DigitCount(std::uint64_t n) {
     return count;
 }
 
-// magnitude × 10^decimals rounded to an integer, halves up, computed exactly from the binary
-// value: magnitude = mantissa × 2^-shift with a 64-bit mantissa. Needs magnitude < 10^18 and
-// decimals <= 18, so that every intermediate fits in 128 bits.
-std::uint64_t ScaleAndRound(long double magnitude, int decimals) {
-    if (magnitude == 0) return 0;
-    int exponent = 0;
-    const long double fraction = std::frexp(magnitude, &exponent);  // magnitude = fraction × 2^exponent
-    const auto mantissa = static_cast<std::uint64_t>(std::ldexp(fraction, 64));
-    const int shift = 64 - exponent;  // > 0, since magnitude < 2^60
-    const uint128 scaled = uint128{mantissa} * kPowersOfTen[static_cast<std::size_t>(decimals)];
-    if (shift >= 128) return 0;  // scaled < 2^124, so the value is below one half
-    const uint128 half = uint128{1} << (shift - 1);
-    return static_cast<std::uint64_t>((scaled + half) >> shift);
+// A finite, non-negative extended value as mantissa / 2^shift. The x87 extended format stores
+// its 64-bit mantissa with the leading one explicit, so the mantissa is read as it is stored.
+struct BinaryValue {
+    std::uint64_t mantissa;
+    int shift;
+};
+
+static_assert(std::numeric_limits<long double>::digits == 64, "needs the x87 extended format");
+
+BinaryValue Decompose(long double magnitude) {
+    std::array<unsigned char, sizeof(long double)> bytes{};
+    std::memcpy(bytes.data(), &magnitude, sizeof magnitude);
+    BinaryValue v{};
+    std::memcpy(&v.mantissa, bytes.data(), sizeof v.mantissa);
+    std::uint16_t biased = 0;
+    std::memcpy(&biased, bytes.data() + sizeof v.mantissa, sizeof biased);
+    biased &= 0x7fff;
+    constexpr int kBias = 16383;
+    v.shift = kBias + 63 - std::max<int>(biased, 1);  // subnormals share the smallest exponent
+    return v;
+}
+
+// The value × 10^decimals rounded to an integer, halves up, computed exactly. Needs the value
+// below 10^18 and decimals <= 18, so that every intermediate fits in 128 bits.
+std::uint64_t ScaleAndRound(BinaryValue v, int decimals) {
+    const uint128 scaled = uint128{v.mantissa} * kPowersOfTen[static_cast<std::size_t>(decimals)];
+    if (v.shift >= 128) return 0;  // scaled < 2^124, so the value is below one half
+    const uint128 half = uint128{1} << (v.shift - 1);
+    return static_cast<std::uint64_t>((scaled + half) >> v.shift);
 }
 
 void AppendNumber(std::string& out, std::uint64_t n, int width) {
@@ -78,16 +96,17 @@ std::string FloatToStrF(long double value, TFloatFormat, int precision, int digi
         return ExponentForm(value, precision, settings);
 
     // Round at the last decimal shown, or sooner where the significant digits run out first.
-    const auto wholePart = static_cast<std::uint64_t>(magnitude);
+    const BinaryValue binary = Decompose(magnitude);  // shift > 0, since the value is below 2^60
+    const std::uint64_t wholePart = binary.shift >= 64 ? 0 : binary.mantissa >> binary.shift;
     const int wholeDigits = wholePart == 0 ? 0 : DigitCount(wholePart);
     // Below one the significant digits start at the first non-zero decimal.
     int decimals = wholeDigits == 0 ? digits : std::min(digits, precision - wholeDigits);
-    std::uint64_t scaled = ScaleAndRound(magnitude, decimals);
+    std::uint64_t scaled = ScaleAndRound(binary, decimals);
     if (wholeDigits == 0 && scaled != 0) {
         const int excess = DigitCount(scaled) - precision;
         if (excess > 0) {
             decimals -= excess;
-            scaled = ScaleAndRound(magnitude, decimals);
+            scaled = ScaleAndRound(binary, decimals);
         }
     }
 
