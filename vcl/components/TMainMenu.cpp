@@ -71,6 +71,9 @@ void TMainMenu::Append(TMenuItem& item) {
         entry.flags = FL_SUBMENU;
     }
     if (!item.Bitmap().Empty()) {
+        // FLTK registers its image label kind when an image first labels something.
+        Fl_Menu_Item registrar{};
+        item.Bitmap().Image()->label(&registrar);
         Fl_Multi_Label& label = labels_.emplace_back();
         label.labela = reinterpret_cast<const char*>(static_cast<Fl_Image*>(item.Bitmap().Image()));
         label.typea = _FL_IMAGE_LABEL;
