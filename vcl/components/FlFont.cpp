@@ -10,21 +10,13 @@
 #include <utility>
 
 namespace {
-std::string SystemFamily(const std::string& name) {
-    if (strcasecmp(name.c_str(), "MS Sans Serif") == 0) return "Liberation Sans";
-    return name;
-}
-
-// Asks fontconfig whether the family is installed: it always answers with some font, so the
-// family it answers with must be the one asked for.
-bool FamilyInstalled(const std::string& family) {
-    if (!FcInit()) return false;
+bool FamilyInstalledIn(FcConfig* config, const std::string& family) {
     FcPattern* pattern = FcNameParse(reinterpret_cast<const FcChar8*>(family.c_str()));
     if (!pattern) return false;
-    FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
+    FcConfigSubstitute(config, pattern, FcMatchPattern);
     FcDefaultSubstitute(pattern);
     FcResult result = FcResultNoMatch;
-    FcPattern* match = FcFontMatch(nullptr, pattern, &result);
+    FcPattern* match = FcFontMatch(config, pattern, &result);
     bool same = false;
     FcChar8* found = nullptr;
     if (match && FcPatternGetString(match, FC_FAMILY, 0, &found) == FcResultMatch)
@@ -32,6 +24,22 @@ bool FamilyInstalled(const std::string& family) {
     if (match) FcPatternDestroy(match);
     FcPatternDestroy(pattern);
     return same;
+}
+
+std::string SystemFamily(const std::string& name) {
+    if (strcasecmp(name.c_str(), "MS Sans Serif") == 0) return "Liberation Sans";
+    return name;
+}
+
+// Asks fontconfig whether the family is installed: it always answers with some font, so the
+// family it answers with must be the one asked for. A configuration of its own, released after
+// the question, leaves fontconfig's shared state to Xft.
+bool FamilyInstalled(const std::string& family) {
+    FcConfig* config = FcInitLoadConfigAndFonts();
+    if (!config) return false;
+    const bool found = FamilyInstalledIn(config, family);
+    FcConfigDestroy(config);
+    return found;
 }
 
 Fl_Font BuiltinSans(bool bold, bool italic) {
