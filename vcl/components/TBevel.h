@@ -1,0 +1,26 @@
+#pragma once
+
+#include "TControl.h"
+
+enum TBevelShape { bsBox, bsFrame, bsTopLine, bsBottomLine, bsLeftLine, bsRightLine, bsSpacer };
+enum TBevelStyle { bsLowered, bsRaised };
+
+// A 3-D frame or line drawn in the classic shadow and highlight colours; its inside stays clear,
+// so whatever lies beneath shows through.
+class TBevel : public TControl {
+public:
+    explicit TBevel(TComponent* owner);
+
+    std::string_view ClassName() const override { return "TBevel"; }
+
+    TBevelShape Shape() const { return shape_; }
+    void SetShape(TBevelShape shape);
+    TBevelStyle Style() const { return style_; }
+    void SetStyle(TBevelStyle style);
+
+private:
+    void Paint();
+
+    TBevelShape shape_ = bsBox;
+    TBevelStyle style_ = bsLowered;
+};

@@ -1,0 +1,105 @@
+#include "TControl.h"
+
+#include <FL/Fl_Group.H>
+#include <FL/Fl_Widget.H>
+
+#include "TForm.h"
+
+TControl::TControl(TComponent* owner, std::unique_ptr<Fl_Widget> widget)
+    : TComponent(owner), widget_(std::move(widget)) {
+    if (widget_->parent()) widget_->parent()->remove(widget_.get());
+}
+
+TControl::~TControl() { SetParent(nullptr); }
+
+void TControl::SetBounds(int left, int top, int width, int height) {
+    left_ = left;
+    top_ = top;
+    width_ = width;
+    height_ = height;
+    UpdateWidgetBounds();
+}
+
+void TControl::UpdateWidgetBounds() {
+    const int clientTop = parent_ ? parent_->ClientOrigin() : 0;
+    if (parent_) parent_->DamageRect(widget_->x(), widget_->y(), widget_->w(), widget_->h());
+    widget_->resize(left_, top_ + clientTop, width_, height_);
+    Redraw();
+}
+
+void TControl::SetVisible(bool visible) {
+    if (visible == visible_) return;
+    visible_ = visible;
+    if (visible) {
+        widget_->show();
+    } else {
+        widget_->hide();
+        if (parent_) parent_->DamageRect(widget_->x(), widget_->y(), widget_->w(), widget_->h());
+    }
+}
+
+void TControl::SetColor(TColor color) {
+    color_ = color;
+    ColorChanged();
+    Redraw();
+}
+
+void TControl::SetFont(const TFont& font) {
+    font_ = font;
+    parentFont_ = false;
+    FontChanged();
+    Redraw();
+}
+
+void TControl::SetParentFont(bool parentFont) {
+    parentFont_ = parentFont;
+    ParentFontChanged();
+}
+
+void TControl::ParentFontChanged() {
+    if (!parentFont_ || !parent_) return;
+    font_ = parent_->Font();
+    FontChanged();
+    Redraw();
+}
+
+void TControl::SetHint(std::string hint) {
+    hint_ = std::move(hint);
+    UpdateTooltip();
+}
+
+void TControl::SetShowHint(bool show) {
+    showHint_ = show;
+    parentShowHint_ = false;  // as in the toolkit: choosing a control's own setting detaches it
+    UpdateTooltip();
+}
+
+void TControl::SetParentShowHint(bool parent) {
+    parentShowHint_ = parent;
+    UpdateTooltip();
+}
+
+bool TControl::HintShown() const {
+    const bool show = parentShowHint_ ? (parent_ && parent_->ShowHint()) : showHint_;
+    return show && !hint_.empty();
+}
+
+void TControl::UpdateTooltip() { widget_->copy_tooltip(HintShown() ? hint_.c_str() : nullptr); }
+
+void TControl::SetParent(TForm* form) {
+    if (form == parent_) return;
+    if (parent_) parent_->RemoveControl(*this);
+    parent_ = form;
+    if (parent_) {
+        parent_->InsertControl(*this);
+        UpdateWidgetBounds();
+        ParentFontChanged();
+        UpdateTooltip();
+    }
+}
+
+bool TControl::Showing() const { return parent_ && parent_->Showing(); }
+
+void TControl::Redraw() {
+    if (Showing()) widget_->redraw();
+}

@@ -1,0 +1,206 @@
+#include "TForm.h"
+
+#include <FL/Fl.H>
+#include <FL/Fl_Box.H>
+#include <FL/Fl_Menu_Bar.H>
+#include <FL/Fl_RGB_Image.H>
+
+#include <algorithm>
+
+#include "Exception.h"
+#include "FlColor.h"
+#include "FormWindow.h"
+#include "LayoutBuilder.h"
+#include "LayoutParser.h"
+#include "Resources.h"
+#include "TControl.h"
+#include "TMainMenu.h"
+
+namespace {
+// The drag cursor's picture and the pixel of its arrow tip.
+constexpr const char* DragCursorPicture = "drag.png";
+constexpr int DragCursorHotX = 0, DragCursorHotY = 0;
+
+const TPicture* DragCursor() {
+    static const TPicture picture = [] {
+        try {
+            return TPicture::FromResource(DragCursorPicture);
+        } catch (const Exception&) {
+            return TPicture();  // without its picture the drag cursor is the arrow
+        }
+    }();
+    return picture.Empty() ? nullptr : &picture;
+}
+
+Fl_Cursor StandardCursor(TCursor cursor) {
+    switch (cursor) {
+    case crCross: return FL_CURSOR_CROSS;
+    case crIBeam: return FL_CURSOR_INSERT;
+    case crHelp: return FL_CURSOR_HELP;
+    default: return FL_CURSOR_DEFAULT;
+    }
+}
+}  // namespace
+
+TForm::TForm(TComponent* owner)
+    : TComponent(owner), window_(std::make_unique<FormWindow>(*this, 0, 0, 320, 240)) {
+    // The resizable corner: a zero-size box at the bottom right, so that growing the window
+    // moves and stretches nothing.
+    auto* corner = new Fl_Box(320, 240, 0, 0);  // the window owns and deletes it
+    corner->box(FL_NO_BOX);
+    corner->clear_visible_focus();
+    window_->add(corner);
+    window_->resizable(corner);
+    window_->size_range(100, 60);
+    SetColor(color_);
+}
+
+TForm::~TForm() {
+    // Controls and the menu remove their widgets from the window before the window goes.
+    DestroyComponents();
+}
+
+void TForm::SetCaption(std::string caption) {
+    caption_ = std::move(caption);
+    window_->copy_label(caption_.c_str());
+}
+
+int TForm::Left() const { return window_->x(); }
+int TForm::Top() const { return window_->y(); }
+void TForm::SetLeft(int left) { window_->position(left, window_->y()); }
+void TForm::SetTop(int top) { window_->position(window_->x(), top); }
+
+int TForm::Width() const { return window_->w() + 2 * FrameBorder; }
+int TForm::Height() const { return window_->h() + 2 * FrameBorder + CaptionHeight; }
+void TForm::SetWidth(int width) { SetClientWidth(width - 2 * FrameBorder); }
+void TForm::SetHeight(int height) { SetClientHeight(height - 2 * FrameBorder - CaptionHeight - ClientOrigin()); }
+
+int TForm::ClientWidth() const { return window_->w(); }
+int TForm::ClientHeight() const { return window_->h() - ClientOrigin(); }
+
+void TForm::SetClientWidth(int width) {
+    window_->size(std::max(width, 1), window_->h());
+    MenuBarChanged();
+}
+
+void TForm::SetClientHeight(int height) {
+    window_->size(window_->w(), std::max(height + ClientOrigin(), 1));
+    MenuBarChanged();
+}
+
+void TForm::SetColor(TColor color) {
+    color_ = color;
+    window_->color(ToFlColor(color));
+    window_->redraw();
+}
+
+void TForm::SetFont(const TFont& font) {
+    font_ = font;
+    for (TControl* c : controls_) c->ParentFontChanged();
+}
+
+void TForm::SetShowHint(bool show) {
+    showHint_ = show;
+    for (TControl* c : controls_) c->ParentHintChanged();
+}
+
+void TForm::SetIcon(TPicture icon) {
+    icon_ = std::move(icon);
+    window_->icon(icon_.Image());
+}
+
+void TForm::SetMenu(TMainMenu* menu) {
+    if (menu_) window_->remove(menu_->Widget());
+    // The window keeps its outer size; the controls' area gives the bar its room.
+    menu_ = menu;
+    if (menu_) window_->insert(*menu_->Widget(), 0);
+    MenuBarChanged();
+}
+
+void TForm::MenuBarChanged() {
+    if (menu_) menu_->Widget()->resize(0, 0, window_->w(), MenuBarHeight);
+    Fl_Widget* corner = window_->resizable();
+    corner->resize(window_->w(), window_->h(), 0, 0);
+    for (TControl* c : controls_) c->UpdateWidgetBounds();
+    window_->init_sizes();
+}
+
+int TForm::ClientOrigin() const { return menu_ ? MenuBarHeight : 0; }
+
+void TForm::InsertControl(TControl& control) {
+    // Windowed controls lie above every drawn one; otherwise the later control lies on top.
+    auto at = controls_.end();
+    if (!control.IsWindowed())
+        at = std::find_if(controls_.begin(), controls_.end(), [](TControl* c) { return c->IsWindowed(); });
+    controls_.insert(at, &control);
+    const int first = menu_ ? 1 : 0;
+    for (std::size_t i = 0; i < controls_.size(); ++i)
+        window_->insert(*controls_[i]->Widget(), first + static_cast<int>(i));
+    window_->init_sizes();
+}
+
+void TForm::RemoveControl(TControl& control) {
+    std::erase(controls_, &control);
+    window_->remove(control.Widget());
+    window_->init_sizes();
+    window_->redraw();
+}
+
+void TForm::DamageRect(int x, int y, int w, int h) {
+    if (Showing()) window_->damage(FL_DAMAGE_ALL, x, y, w, h);
+    window_->init_sizes();
+}
+
+TControl* TForm::ControlAt(int x, int y) const {
+    for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
+        const TControl& c = **it;
+        if (c.Visible() && x >= c.Left() && x < c.Left() + c.Width() && y >= c.Top() && y < c.Top() + c.Height())
+            return *it;
+    }
+    return nullptr;
+}
+
+void TForm::UpdateCursor(int windowX, int windowY) {
+    const TControl* control = windowY >= ClientOrigin() ? ControlAt(windowX, windowY - ClientOrigin()) : nullptr;
+    const TCursor cursor = control ? control->Cursor() : crDefault;
+    if (cursor == crDrag) {
+        if (const TPicture* drag = DragCursor()) {
+            window_->cursor(drag->Image(), DragCursorHotX, DragCursorHotY);
+            return;
+        }
+    }
+    window_->cursor(StandardCursor(cursor));
+}
+
+void TForm::Show() {
+    window_->show();
+    for (TControl* c : controls_) c->DisplayReady();
+    for (TControl* c : controls_)
+        if (c->IsWindowed() && c->Visible()) {
+            c->Widget()->take_focus();
+            break;
+        }
+}
+
+void TForm::Close() { window_->hide(); }
+
+bool TForm::Showing() const { return window_->shown() && window_->visible(); }
+
+const TNotifyEvent* TForm::FindHandler(std::string_view name) const {
+    const auto it = handlers_.find(name);
+    return it == handlers_.end() ? nullptr : &it->second;
+}
+
+int TForm::LayoutLine(std::string_view name) const {
+    const auto it = layoutLines_.find(name);
+    if (it != layoutLines_.end()) return it->second;
+    const auto self = layoutLines_.find(Name());
+    return self == layoutLines_.end() ? 0 : self->second;
+}
+
+void TForm::ReadLayout(std::string_view resourceName) {
+    const auto bytes = FindResource(resourceName);
+    if (bytes.empty()) throw ELayoutError(0, std::string(resourceName), "нет описания окна");
+    const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    BuildLayout(*this, ParseLayout(text));
+}

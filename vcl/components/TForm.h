@@ -1,0 +1,119 @@
+#pragma once
+
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "Colors.h"
+#include "Font.h"
+#include "LayoutError.h"
+#include "TComponent.h"
+#include "TPicture.h"
+
+class Fl_Double_Window;
+class TControl;
+class TMainMenu;
+
+// A window. Its client area (what lies inside the window manager's frame) holds the menu bar at
+// the top and the controls below it, placed in client coordinates that start under the bar.
+// The window's outer size is given as on the toolkit's home desktop, with a 4-px border on each
+// side and a 19-px caption; the frame here is the window manager's.
+class TForm : public TComponent {
+public:
+    static constexpr int MenuBarHeight = 20;
+    static constexpr int FrameBorder = 4;
+    static constexpr int CaptionHeight = 19;
+
+    explicit TForm(TComponent* owner);
+    ~TForm() override;
+
+    std::string_view ClassName() const override { return "TForm"; }
+
+    const std::string& Caption() const { return caption_; }
+    void SetCaption(std::string caption);
+    int Left() const;
+    int Top() const;
+    void SetLeft(int left);
+    void SetTop(int top);
+    // Outer size, frame included.
+    int Width() const;
+    int Height() const;
+    void SetWidth(int width);
+    void SetHeight(int height);
+    // The area below the menu bar, where the controls are.
+    int ClientWidth() const;
+    int ClientHeight() const;
+    void SetClientWidth(int width);
+    void SetClientHeight(int height);
+
+    TColor Color() const { return color_; }
+    void SetColor(TColor color);
+    const TFont& Font() const { return font_; }
+    void SetFont(const TFont& font);
+    bool ShowHint() const { return showHint_; }
+    void SetShowHint(bool show);
+    const TPicture& Icon() const { return icon_; }
+    void SetIcon(TPicture icon);
+    TMainMenu* Menu() const { return menu_; }
+    void SetMenu(TMainMenu* menu);
+
+    // Opens the window; from then on labels measure their text. The first windowed control
+    // (the entry box) takes the focus.
+    void Show();
+    // Hides the window; when it is the last one, the message loop ends.
+    void Close();
+    bool Showing() const;
+
+    // Reads the embedded layout of that file name into this form: sets the form's properties and
+    // creates its components. Register the handlers first; bind the fields after.
+    void ReadLayout(std::string_view resourceName);
+
+    // A handler the layout may name in an event property (OnClick = N1Click).
+    template <class Form>
+    void RegisterHandler(std::string name, void (Form::*method)(TObject*)) {
+        Form* self = static_cast<Form*>(this);
+        handlers_[std::move(name)] = [self, method](TObject* sender) { (self->*method)(sender); };
+    }
+    const TNotifyEvent* FindHandler(std::string_view name) const;
+
+    // Points a field at the component of that name, which must exist and be of the field's class.
+    template <class T>
+    void BindField(std::string_view name, T*& field) {
+        TComponent* found = FindComponent(name);
+        if (!found) throw ELayoutError(LayoutLine(name), std::string(name), "нет компонента для поля");
+        field = dynamic_cast<T*>(found);
+        if (!field) throw ELayoutError(LayoutLine(name), std::string(name), "компонент другого класса");
+    }
+
+    // Where a component was described in the layout (the form's own line when it was not).
+    int LayoutLine(std::string_view name) const;
+    void NoteLayoutLine(const std::string& name, int line) { layoutLines_[name] = line; }
+
+    // FLTK glue: the window, its controls in z-order, and where client coordinates start in it.
+    Fl_Double_Window* Window() const { return window_.get(); }
+    const std::vector<TControl*>& Controls() const { return controls_; }
+    int ClientOrigin() const;
+    // The topmost visible control under a client-coordinate point, or null.
+    TControl* ControlAt(int x, int y) const;
+
+    void InsertControl(TControl& control);
+    void RemoveControl(TControl& control);
+    void DamageRect(int x, int y, int w, int h);
+    void UpdateCursor(int windowX, int windowY);
+
+private:
+    void MenuBarChanged();
+
+    std::unique_ptr<Fl_Double_Window> window_;
+    std::string caption_;
+    TColor color_ = clBtnFace;
+    TFont font_;
+    bool showHint_ = false;
+    TPicture icon_;
+    TMainMenu* menu_ = nullptr;
+    std::vector<TControl*> controls_;  // z-order: the last lies on top
+    std::map<std::string, TNotifyEvent, std::less<>> handlers_;
+    std::map<std::string, int, std::less<>> layoutLines_;
+};
