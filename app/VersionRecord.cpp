@@ -1,6 +1,8 @@
 // The executable's version record: "Key=Value" strings, NUL-separated, in their own read-only
 // section so that standard tools show them without running the program:
 //     readelf -p .quarvel_version quarvel
+// (readelf shows the ASCII fields; the Russian notices are UTF-8 and read whole with
+//     objcopy -O binary --only-section=.quarvel_version quarvel /dev/stdout | tr '\0' '\n' )
 // Nothing in the program reads the record; `used` keeps the linker from dropping it.
 #include "QuarvelVersion.h"
 

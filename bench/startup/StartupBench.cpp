@@ -206,8 +206,8 @@ int Main(int argc, char** argv) {
     }
     const double timeRatio = Median(results[0].drawn) / Median(results[1].drawn);
     const double memoryRatio = Median(results[0].peakKb) / Median(results[1].peakKb);
-    const char* name = BaseName(programs[0]).c_str();
-    std::printf("%s / %s: time %.2fx (goal <= 1.30x: %s), peak memory %.2fx (goal <= 1.30x: %s)\n", name,
+    const std::string name = BaseName(programs[0]);
+    std::printf("%s / %s: time %.2fx (goal <= 1.30x: %s), peak memory %.2fx (goal <= 1.30x: %s)\n", name.c_str(),
                 BaseName(programs[1]).c_str(), timeRatio, timeRatio <= 1.3 ? "met" : "MISSED", memoryRatio,
                 memoryRatio <= 1.3 ? "met" : "MISSED");
     return 0;
