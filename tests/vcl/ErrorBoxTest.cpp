@@ -202,6 +202,14 @@ unsigned long PixelAt(Fl_Window& box, int x, int y) {
     return pixel & 0xffffff;
 }
 
+// An error with no message (what the program shows for a non-toolkit error) still gets a box.
+TEST(ErrorBox, ShowsAnEmptyMessage) {
+    const BoxVisit visit = ShowAndClose("", PressKey("Return"));
+    EXPECT_FALSE(visit.timedOut);
+    EXPECT_EQ(visit.seenTitle, kTitle);
+    EXPECT_TRUE(visit.okButtonFound);
+}
+
 // The icon is drawn: a red disc around a white cross.
 TEST(ErrorBox, DrawsTheErrorIcon) {
     unsigned long rim = 0;
