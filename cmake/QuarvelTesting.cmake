@@ -20,5 +20,6 @@ function(quarvel_add_display_test name)
   target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest_main GTest::gmock)
   add_test(NAME ${name}
            COMMAND ${XVFB_RUN} -a -s "-screen 0 1280x1024x24 -nolisten tcp" $<TARGET_FILE:${name}>)
-  set_tests_properties(${name} PROPERTIES LABELS display TIMEOUT 300)
+  set_tests_properties(${name} PROPERTIES LABELS display TIMEOUT 300
+                       ENVIRONMENT "LSAN_OPTIONS=suppressions=${CMAKE_SOURCE_DIR}/cmake/lsan-display.supp")
 endfunction()

@@ -1,0 +1,81 @@
+#include "ErrorBox.h"
+
+#include "ErrorIcon.h"
+
+#include <FL/Fl.H>
+#include <FL/Fl_Box.H>
+#include <FL/Fl_Double_Window.H>
+#include <FL/Fl_Return_Button.H>
+#include <FL/fl_draw.H>
+#include <FL/x.H>
+
+#include <algorithm>
+
+namespace {
+
+// Pixel sizes of the box, in the proportions of the classic toolkit's message box.
+constexpr int kMargin = 12;
+constexpr int kIconSize = 32;
+constexpr int kGap = 12;
+constexpr int kTextMinWidth = 120;
+constexpr int kTextMaxWidth = 400;
+constexpr int kButtonWidth = 75;
+constexpr int kButtonHeight = 23;
+constexpr Fl_Font kFont = FL_HELVETICA;
+constexpr Fl_Fontsize kFontSize = 12;
+
+void HideWindowOf(Fl_Widget* widget, void*) {
+    Fl_Window* window = widget->as_window() ? widget->as_window() : widget->window();
+    window->hide();
+}
+
+// Width and height the message takes when wrapped at the widest line the box allows.
+void MeasureMessage(const std::string& message, int& width, int& height) {
+    fl_font(kFont, kFontSize);
+    width = kTextMaxWidth;
+    height = 0;
+    fl_measure(message.c_str(), width, height, 0);
+    width = std::clamp(width, kTextMinWidth, kTextMaxWidth);
+    height = std::max(height, kIconSize);
+}
+
+}  // namespace
+
+void ShowErrorBox(const std::string& title, const std::string& message) {
+    fl_open_display();  // text metrics need the display
+
+    int textWidth = 0;
+    int textHeight = 0;
+    MeasureMessage(message, textWidth, textHeight);
+
+    const int contentWidth = kIconSize + kGap + textWidth;
+    const int boxWidth = kMargin + contentWidth + kMargin;
+    const int boxHeight = kMargin + textHeight + kGap + kButtonHeight + kMargin;
+
+    Fl_Double_Window box(boxWidth, boxHeight);
+    box.copy_label(title.c_str());
+    box.color(fl_rgb_color(212, 208, 200));
+    box.callback(HideWindowOf);  // Escape and the frame's close control both come here
+
+    ErrorIcon icon(kMargin, kMargin, kIconSize);
+
+    Fl_Box text(kMargin + kIconSize + kGap, kMargin, textWidth, textHeight);
+    text.copy_label(message.c_str());
+    text.labelfont(kFont);
+    text.labelsize(kFontSize);
+    text.align(FL_ALIGN_LEFT | FL_ALIGN_INSIDE | FL_ALIGN_WRAP);
+
+    Fl_Return_Button ok((boxWidth - kButtonWidth) / 2, boxHeight - kMargin - kButtonHeight,
+                        kButtonWidth, kButtonHeight, "OK");
+    ok.labelfont(kFont);
+    ok.labelsize(kFontSize);
+    ok.callback(HideWindowOf);
+
+    box.end();
+    box.set_modal();
+    box.hotspot(&ok);  // lies over the window that was active, with OK under the pointer
+    box.show();
+    while (box.shown()) {
+        Fl::wait();
+    }
+}
