@@ -3,27 +3,15 @@
 #include <cstdlib>
 
 #include "FormDisplay.h"
-#include "LayoutError.h"
-#include "LayoutParser.h"
 #include "QuarvelUnit1.h"
 
 namespace {
-bool ParserMissing() {
-    try {
-        ParseLayout("object A: TForm\nend\n");
-        return false;
-    } catch (const ELayoutError& e) {
-        return e.Word() == "ParseLayout";
-    }
-}
-
 constexpr TRGB Navy{0, 0, 128}, Yellow{255, 255, 0}, Aqua{0, 255, 255}, Shadow{128, 128, 128}, Highlight{255, 255, 255},
     MenuFace{212, 208, 200};
 
 class QuarvelOnScreen : public ::testing::Test {
 protected:
     void SetUp() override {
-        if (ParserMissing()) GTEST_SKIP() << "the layout parser is not merged yet";
         form = std::make_unique<TQuarvel>(nullptr);
         form_display::ShowAndSettle(*form);
         // QUARVEL_SCREENSHOT=/tmp/quarvel.ppm keeps a picture of the window as first shown.

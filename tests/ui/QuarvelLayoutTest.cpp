@@ -4,24 +4,12 @@
 #include <vector>
 
 #include "LayoutError.h"
-#include "LayoutParser.h"
 #include "QuarvelUnit1.h"
 
 namespace {
-// True while the layout parser is still the stand-in that reads nothing.
-bool ParserMissing() {
-    try {
-        ParseLayout("object A: TForm\nend\n");
-        return false;
-    } catch (const ELayoutError& e) {
-        return e.Word() == "ParseLayout";
-    }
-}
-
 class QuarvelLayout : public ::testing::Test {
 protected:
     void SetUp() override {
-        if (ParserMissing()) GTEST_SKIP() << "the layout parser is not merged yet";
         form = std::make_unique<TQuarvel>(nullptr);
     }
     std::unique_ptr<TQuarvel> form;
