@@ -1,14 +1,25 @@
-// PLACEHOLDER program entry, replaced by the real one once the application object and the main
-// form exist: it only opens a bare navy window of the main window's client size, so the
-// packaging, the install rules and the start-up measurement have a program to work on.
-#include <FL/Fl.H>
-#include <FL/Fl_Double_Window.H>
+// The program: the floating-point environment, the application object, the main window and the
+// message loop. The command line is ignored.
+#include "FloatingPoint.h"
+#include "QuarvelUnit1.h"
+#include "TApplication.h"
 
+// Exit codes: 0 when the user closed the main window, 1 when an error ended the program after
+// it was reported.
 int main() {
-    Fl_Double_Window window(668, 348, "Quarvel");
-    window.color(fl_rgb_color(0, 0, 128));
-    window.end();
-    window.show();
-    Fl::run();
+    Set8087CW(Default8087CW);
+    try {
+        Application->Initialize();
+        Application->SetHelpFile("Quarvel");
+        Application->SetTitle("Quarvel");
+        Application->CreateForm(Quarvel);
+        Application->Run();
+    } catch (const Exception& error) {
+        Application->ShowException(error);
+        return 1;
+    } catch (...) {
+        Application->ShowException(Exception(""));
+        return 1;
+    }
     return 0;
 }

@@ -1,5 +1,12 @@
 #include "QuarvelUnit1.h"
 
+#include "NarrowToFloat.h"
+#include "ResultRows.h"
+#include "StrToFloat.h"
+#include "ToneNetwork.h"
+
+TQuarvel* Quarvel = nullptr;
+
 TQuarvel::TQuarvel(TComponent* Owner) : TForm(Owner) {
     RegisterHandler("N1Click", &TQuarvel::N1Click);
     RegisterHandler("N2Click", &TQuarvel::N2Click);
@@ -41,8 +48,23 @@ TQuarvel::TQuarvel(TComponent* Owner) : TForm(Owner) {
     BindField("R1R3100151", R1R3100151);
     BindField("N5", N5);
     BindField("N6", N6);
+    for (std::size_t i = 0; i < kResultRows.size(); ++i) BindField(kResultRows[i].resultLabel, resultLabels_[i]);
 }
 
-void TQuarvel::N1Click([[maybe_unused]] TObject* Sender) { /* calculation command: written by the calculation engineer */ }
+// Calculate: the entry's resistance gives the seven part values, or the range warning.
+void TQuarvel::N1Click(TObject* /*Sender*/) {
+    // Text that is no number ends the command here, before any control has changed.
+    const long double entered = StrToFloat(Edit1->Text());
+
+    // The warning is hidden before the range test, so it goes as soon as a value is in range,
+    // and an entry too large for a float (EOverflow, next line) is reported with it hidden.
+    Label16->SetVisible(false);
+    const std::optional<NetworkValues> values = CalculateNetwork(NarrowToFloat(entered));
+
+    // Out of range the labels are emptied, so that no stale value stands beside the warning.
+    for (std::size_t i = 0; i < kResultRows.size(); ++i)
+        resultLabels_[i]->SetCaption(values ? ResultText(kResultRows[i], *values) : std::string());
+    if (!values) Label16->SetVisible(true);
+}
 
 void TQuarvel::N2Click(TObject* /*Sender*/) { Close(); }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <array>
+
+#include "ResultRows.h"
 #include "TBevel.h"
 #include "TEdit.h"
 #include "TForm.h"
@@ -55,4 +58,11 @@ public:
 
     void N1Click(TObject* Sender);
     void N2Click(TObject* Sender);
+
+private:
+    // The result labels in the order of the result rows (Label9 to Label15).
+    std::array<TLabel*, kResultRows.size()> resultLabels_{};
 };
+
+// The main window, created at start-up by the application that owns it.
+extern TQuarvel* Quarvel;

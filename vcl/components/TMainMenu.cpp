@@ -8,10 +8,19 @@
 #include "Exception.h"
 #include "FlColor.h"
 #include "FlFont.h"
+#include "TApplication.h"
 #include "TMenuItem.h"
 
 namespace {
-void ItemChosen(Fl_Widget*, void* item) { static_cast<TMenuItem*>(item)->Click(); }
+// A handler's error must not unwind through FLTK's event handling: it is reported here, as the
+// toolkit reports every error of an event, and the loop goes on.
+void ItemChosen(Fl_Widget*, void* item) {
+    try {
+        static_cast<TMenuItem*>(item)->Click();
+    } catch (...) {
+        Application->HandleException(std::current_exception());
+    }
+}
 }  // namespace
 
 TMainMenu::TMainMenu(TComponent* owner) : TComponent(owner), bar_(std::make_unique<Fl_Menu_Bar>(0, 0, 0, 0)) {
