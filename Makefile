@@ -16,6 +16,10 @@ build-asan: deps
 	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DQUARVEL_SANITIZE=ON
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 
+# Opens the window (needs a display).
+run: build
+	$(BUILD)/bin/quarvel
+
 # Every test, in a plain build and in a sanitizer build.
 test: build build-asan
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
