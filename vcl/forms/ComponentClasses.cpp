@@ -20,6 +20,12 @@ PropertySetter For(F set) {
     return [set](TComponent& c, const LayoutProperty& p, LayoutContext& ctx) { set(static_cast<C&>(c), p, ctx); };
 }
 
+// The common case: read the value one way and hand it to one setter of class C.
+template <class C, class Argument, class Value>
+PropertySetter Set(void (C::*setter)(Argument), Value (*read)(const LayoutProperty&)) {
+    return For<C>([setter, read](C& c, const LayoutProperty& p, LayoutContext&) { (c.*setter)(read(p)); });
+}
+
 TPicture PictureValue(const LayoutProperty& p) {
     const std::string name = StringValue(p);
     const auto bytes = FindResource(name);
@@ -50,18 +56,17 @@ void AddFontProperties(Properties& table) {
 
 Properties ControlProperties() {
     Properties t;
-    t["Left"] = For<TControl>([](TControl& c, const LayoutProperty& p, LayoutContext&) { c.SetLeft(IntegerValue(p)); });
-    t["Top"] = For<TControl>([](TControl& c, const LayoutProperty& p, LayoutContext&) { c.SetTop(IntegerValue(p)); });
-    t["Width"] = For<TControl>([](TControl& c, const LayoutProperty& p, LayoutContext&) { c.SetWidth(IntegerValue(p)); });
-    t["Height"] = For<TControl>([](TControl& c, const LayoutProperty& p, LayoutContext&) { c.SetHeight(IntegerValue(p)); });
-    t["Visible"] = For<TControl>([](TControl& c, const LayoutProperty& p, LayoutContext&) { c.SetVisible(BooleanValue(p)); });
-    t["Color"] = For<TControl>([](TControl& c, const LayoutProperty& p, LayoutContext&) { c.SetColor(ColorValue(p)); });
-    t["Cursor"] = For<TControl>([](TControl& c, const LayoutProperty& p, LayoutContext&) { c.SetCursor(CursorValue(p)); });
-    t["Hint"] = For<TControl>([](TControl& c, const LayoutProperty& p, LayoutContext&) { c.SetHint(StringValue(p)); });
-    t["ShowHint"] = For<TControl>([](TControl& c, const LayoutProperty& p, LayoutContext&) { c.SetShowHint(BooleanValue(p)); });
-    t["ParentShowHint"] = For<TControl>(
-        [](TControl& c, const LayoutProperty& p, LayoutContext&) { c.SetParentShowHint(BooleanValue(p)); });
-    t["ParentFont"] = For<TControl>([](TControl& c, const LayoutProperty& p, LayoutContext&) { c.SetParentFont(BooleanValue(p)); });
+    t["Left"] = Set(&TControl::SetLeft, IntegerValue);
+    t["Top"] = Set(&TControl::SetTop, IntegerValue);
+    t["Width"] = Set(&TControl::SetWidth, IntegerValue);
+    t["Height"] = Set(&TControl::SetHeight, IntegerValue);
+    t["Visible"] = Set(&TControl::SetVisible, BooleanValue);
+    t["Color"] = Set(&TControl::SetColor, ColorValue);
+    t["Cursor"] = Set(&TControl::SetCursor, CursorValue);
+    t["Hint"] = Set(&TControl::SetHint, StringValue);
+    t["ShowHint"] = Set(&TControl::SetShowHint, BooleanValue);
+    t["ParentShowHint"] = Set(&TControl::SetParentShowHint, BooleanValue);
+    t["ParentFont"] = Set(&TControl::SetParentFont, BooleanValue);
     AddFontProperties<TControl>(t);
     return t;
 }
@@ -75,14 +80,13 @@ std::vector<ComponentClass> MakeClasses() {
     std::vector<ComponentClass> classes;
 
     ComponentClass label{"TLabel", Placement::Control, Factory<TLabel>(), ControlProperties()};
-    label.properties["Caption"] = For<TLabel>([](TLabel& c, const LayoutProperty& p, LayoutContext&) { c.SetCaption(StringValue(p)); });
-    label.properties["AutoSize"] = For<TLabel>([](TLabel& c, const LayoutProperty& p, LayoutContext&) { c.SetAutoSize(BooleanValue(p)); });
-    label.properties["Transparent"] =
-        For<TLabel>([](TLabel& c, const LayoutProperty& p, LayoutContext&) { c.SetTransparent(BooleanValue(p)); });
+    label.properties["Caption"] = Set(&TLabel::SetCaption, StringValue);
+    label.properties["AutoSize"] = Set(&TLabel::SetAutoSize, BooleanValue);
+    label.properties["Transparent"] = Set(&TLabel::SetTransparent, BooleanValue);
     classes.push_back(std::move(label));
 
     ComponentClass edit{"TEdit", Placement::Control, Factory<TEdit>(), ControlProperties()};
-    edit.properties["Text"] = For<TEdit>([](TEdit& c, const LayoutProperty& p, LayoutContext&) { c.SetText(StringValue(p)); });
+    edit.properties["Text"] = Set(&TEdit::SetText, StringValue);
     classes.push_back(std::move(edit));
 
     ComponentClass bevel{"TBevel", Placement::Control, Factory<TBevel>(), ControlProperties()};
@@ -101,14 +105,14 @@ std::vector<ComponentClass> MakeClasses() {
     classes.push_back(std::move(bevel));
 
     ComponentClass image{"TImage", Placement::Control, Factory<TImage>(), ControlProperties()};
-    image.properties["Picture"] = For<TImage>([](TImage& c, const LayoutProperty& p, LayoutContext&) { c.SetPicture(PictureValue(p)); });
+    image.properties["Picture"] = Set(&TImage::SetPicture, PictureValue);
     classes.push_back(std::move(image));
 
     classes.push_back({"TMainMenu", Placement::Menu, Factory<TMainMenu>(), {}});
 
     ComponentClass item{"TMenuItem", Placement::MenuItem, Factory<TMenuItem>(), {}};
-    item.properties["Caption"] = For<TMenuItem>([](TMenuItem& c, const LayoutProperty& p, LayoutContext&) { c.SetCaption(StringValue(p)); });
-    item.properties["Bitmap"] = For<TMenuItem>([](TMenuItem& c, const LayoutProperty& p, LayoutContext&) { c.SetBitmap(PictureValue(p)); });
+    item.properties["Caption"] = Set(&TMenuItem::SetCaption, StringValue);
+    item.properties["Bitmap"] = Set(&TMenuItem::SetBitmap, PictureValue);
     item.properties["OnClick"] = For<TMenuItem>([](TMenuItem& c, const LayoutProperty& p, LayoutContext& ctx) {
         const std::string name = IdentifierValue(p);
         const TNotifyEvent* handler = ctx.form.FindHandler(name);
@@ -122,16 +126,16 @@ std::vector<ComponentClass> MakeClasses() {
 ComponentClass MakeFormClass() {
     ComponentClass form{"TForm", Placement::Control, nullptr, {}};
     auto& t = form.properties;
-    t["Left"] = For<TForm>([](TForm& f, const LayoutProperty& p, LayoutContext&) { f.SetLeft(IntegerValue(p)); });
-    t["Top"] = For<TForm>([](TForm& f, const LayoutProperty& p, LayoutContext&) { f.SetTop(IntegerValue(p)); });
-    t["Width"] = For<TForm>([](TForm& f, const LayoutProperty& p, LayoutContext&) { f.SetWidth(IntegerValue(p)); });
-    t["Height"] = For<TForm>([](TForm& f, const LayoutProperty& p, LayoutContext&) { f.SetHeight(IntegerValue(p)); });
-    t["ClientWidth"] = For<TForm>([](TForm& f, const LayoutProperty& p, LayoutContext&) { f.SetClientWidth(IntegerValue(p)); });
-    t["ClientHeight"] = For<TForm>([](TForm& f, const LayoutProperty& p, LayoutContext&) { f.SetClientHeight(IntegerValue(p)); });
-    t["Caption"] = For<TForm>([](TForm& f, const LayoutProperty& p, LayoutContext&) { f.SetCaption(StringValue(p)); });
-    t["Color"] = For<TForm>([](TForm& f, const LayoutProperty& p, LayoutContext&) { f.SetColor(ColorValue(p)); });
-    t["ShowHint"] = For<TForm>([](TForm& f, const LayoutProperty& p, LayoutContext&) { f.SetShowHint(BooleanValue(p)); });
-    t["Icon"] = For<TForm>([](TForm& f, const LayoutProperty& p, LayoutContext&) { f.SetIcon(PictureValue(p)); });
+    t["Left"] = Set(&TForm::SetLeft, IntegerValue);
+    t["Top"] = Set(&TForm::SetTop, IntegerValue);
+    t["Width"] = Set(&TForm::SetWidth, IntegerValue);
+    t["Height"] = Set(&TForm::SetHeight, IntegerValue);
+    t["ClientWidth"] = Set(&TForm::SetClientWidth, IntegerValue);
+    t["ClientHeight"] = Set(&TForm::SetClientHeight, IntegerValue);
+    t["Caption"] = Set(&TForm::SetCaption, StringValue);
+    t["Color"] = Set(&TForm::SetColor, ColorValue);
+    t["ShowHint"] = Set(&TForm::SetShowHint, BooleanValue);
+    t["Icon"] = Set(&TForm::SetIcon, PictureValue);
     // Read and kept by the designer; they change nothing here (the layout is laid out at 96 dpi).
     for (const char* ignored : {"PixelsPerInch", "TextHeight"})
         t[ignored] = For<TForm>([](TForm&, const LayoutProperty& p, LayoutContext&) { IntegerValue(p); });
