@@ -1,17 +1,50 @@
+// The main window in a real X server: what it draws, how a calculation changes it, and what the
+// real pointer and keyboard see of it (hints, cursors, menu clicks), driven by xdotool.
 #include <gtest/gtest.h>
 
+#include <FL/Fl_Menu_Bar.H>
+#include <FL/Fl_RGB_Image.H>
+#include <FL/Fl_Tooltip.H>
+#include <FL/fl_draw.H>
+
+#include <algorithm>
 #include <cstdlib>
+#include <string>
+#include <vector>
 
 #include "FormDisplay.h"
+#include "FormatSettings.h"
 #include "QuarvelUnit1.h"
+#include "TApplication.h"
+// Last: Xlib's macros (None, Bool) would break the headers above.
+#include "RealInput.h"
+#include <X11/cursorfont.h>
 
 namespace {
-constexpr TRGB Navy{0, 0, 128}, Yellow{255, 255, 0}, Aqua{0, 255, 255}, Shadow{128, 128, 128}, Highlight{255, 255, 255},
-    MenuFace{212, 208, 200};
+constexpr TRGB Navy{0, 0, 128}, Lime{0, 255, 0}, Yellow{255, 255, 0}, Aqua{0, 255, 255}, Red{255, 0, 0},
+    Shadow{128, 128, 128}, Highlight{255, 255, 255}, MenuFace{212, 208, 200};
+
+const std::string kResultHint = "Результат расчёта";
+const std::string kSchematicHint = "Электрическая схема темброблока";
+const std::string kWarning = "Пожалуйста, проверьте вводимое сопротивление!";
+
+// A number as the user's locale writes it ("0.1" becomes "0,1" where the comma separates).
+std::string Local(std::string number) {
+    if (const auto dot = number.find('.'); dot != std::string::npos)
+        number.replace(dot, 1, FormatSettings().DecimalSeparator);
+    return number;
+}
+
+struct Bounds {
+    int left, top, width, height;
+    friend bool operator==(const Bounds&, const Bounds&) = default;
+};
+Bounds BoundsOf(const TControl& c) { return {c.Left(), c.Top(), c.Width(), c.Height()}; }
 
 class QuarvelOnScreen : public ::testing::Test {
 protected:
     void SetUp() override {
+        Application->OnException = [this](const Exception& e) { errors.push_back(e.Message()); };
         form = std::make_unique<TQuarvel>(nullptr);
         form_display::ShowAndSettle(*form);
         // QUARVEL_SCREENSHOT=/tmp/quarvel.ppm keeps a picture of the window as first shown.
@@ -23,8 +56,37 @@ protected:
     void TearDown() override {
         if (form) form->Close();
         form_display::Settle();
+        Application->OnException = nullptr;
     }
+
+    // Calculate, chosen through the menu bar.
+    void Calculate(const std::string& entry) {
+        form->Edit1->SetText(entry);
+        form->MainMenu1->Pick(*form->N1);
+        form_display::Settle();
+    }
+
+    std::vector<TLabel*> ResultLabels() const {
+        return {form->Label9, form->Label10, form->Label11, form->Label12, form->Label13, form->Label14, form->Label15};
+    }
+
+    // The centre of a top-level menu item, where a person clicks it; the bar lays its items
+    // from x 6, each as wide as its glyph and text plus 16.
+    real_input::ScreenPoint MenuItemCentre(const TMenuItem& item) const {
+        const Fl_Menu_Bar& bar = *form->MainMenu1->Widget();
+        int x = bar.x() + 6;
+        for (const Fl_Menu_Item* m = bar.menu(); m && m->text; m = m->next()) {
+            const int w = m->measure(nullptr, &bar) + 16;
+            if (m->user_data() == &item || m->text == std::string(" ") + item.Caption())
+                return {form->Window()->x_root() + x + w / 2, form->Window()->y_root() + bar.y() + bar.h() / 2};
+            x += w;
+        }
+        ADD_FAILURE() << "no item " << item.Name() << " on the bar";
+        return {0, 0};
+    }
+
     std::unique_ptr<TQuarvel> form;
+    std::vector<std::string> errors;  // what the handlers raised
 };
 }  // namespace
 
@@ -46,10 +108,13 @@ TEST_F(QuarvelOnScreen, ColoursOfBackgroundCaptionsResultsAndFrames) {
     const Probe probes[] = {
         {"window background", 300, 200, Navy},
         {"band of the hidden warning", 200, 45, Navy},
+        {"caption Label1, top-left", 16, 16, Lime},
+        {"caption Label1, top-right", 16 + form->Label1->Width() - 1, 16, Lime},
         {"caption Label2, top-left", 16, 80, Yellow},
         {"caption Label2, top-right", 16 + 178, 80, Yellow},
-        {"empty result Label9", 210, 86, Aqua},
-        {"right of the empty result", 214, 86, Navy},
+        {"caption Label8, bottom-left, inside Bevel9", 17, 272 + 12, Yellow},
+        {"lowered frame Bevel2, top-left", 14, 14, Shadow},
+        {"lowered frame Bevel2, bottom-right", 342, 30, Highlight},
         {"lowered frame Bevel3, top-left", 15, 78, Shadow},
         {"lowered frame Bevel3, bottom-right", 196, 94, Highlight},
         {"raised frame Bevel1, top-left", 333, 61, Highlight},
@@ -57,6 +122,51 @@ TEST_F(QuarvelOnScreen, ColoursOfBackgroundCaptionsResultsAndFrames) {
     };
     for (const Probe& p : probes) EXPECT_EQ(shot.At(p.x, p.y + top), p.colour) << p.what;
     EXPECT_EQ(shot.At(660, 10), MenuFace) << "menu bar";
+
+    // Each empty result label is an aqua block of 5 x 13 at x 208, navy all round.
+    for (const TLabel* label : ResultLabels()) {
+        const int y = label->Top() + top;
+        for (int x = 208; x < 213; ++x) {
+            EXPECT_EQ(shot.At(x, y), Aqua) << label->Name() << " x " << x;
+            EXPECT_EQ(shot.At(x, y + 12), Aqua) << label->Name() << " x " << x;
+        }
+        EXPECT_EQ(shot.At(207, y + 6), Navy) << label->Name();
+        EXPECT_EQ(shot.At(213, y + 6), Navy) << label->Name();
+        EXPECT_EQ(shot.At(210, y - 1), Navy) << label->Name();
+        EXPECT_EQ(shot.At(210, y + 13), Navy) << label->Name();
+    }
+}
+
+TEST_F(QuarvelOnScreen, TheSchematicIsDrawnAtItsNaturalSizeAt336_64) {
+    const TPicture schematic = TPicture::FromResource("schematic.png");
+    const Fl_RGB_Image& image = *schematic.Image();
+    ASSERT_EQ(image.w(), 315);
+    ASSERT_EQ(image.h(), 242);
+    ASSERT_GE(image.d(), 3);
+    const form_display::Snapshot shot = form_display::Capture(*form);
+    const int top = form->ClientOrigin();
+    const auto* data = reinterpret_cast<const unsigned char*>(image.data()[0]);
+    const int lineBytes = image.ld() ? image.ld() : image.w() * image.d();
+    int wrong = 0;
+    for (int y = 0; y < image.h(); ++y)
+        for (int x = 0; x < image.w(); ++x) {
+            const unsigned char* p = data + y * lineBytes + x * image.d();
+            if (shot.At(336 + x, 64 + y + top) != TRGB{p[0], p[1], p[2]}) ++wrong;
+        }
+    EXPECT_EQ(wrong, 0) << "pixels of the schematic that differ on screen";
+    // Just outside its top-left corner, inside the frame: the window's background.
+    EXPECT_EQ(shot.At(335, 64 + top), Navy);
+    EXPECT_EQ(shot.At(336, 63 + top), Navy);
+}
+
+TEST_F(QuarvelOnScreen, TheWarningIsHiddenWhenTheWindowOpens) {
+    EXPECT_FALSE(form->Label16->Visible());
+    const form_display::Snapshot shot = form_display::Capture(*form);
+    const int top = form->ClientOrigin();
+    int red = 0;
+    for (int y = 34; y < 34 + 24; ++y)
+        for (int x = 14; x < 14 + 508; ++x) red += shot.At(x, y + top) == Red;
+    EXPECT_EQ(red, 0);
 }
 
 TEST_F(QuarvelOnScreen, LabelsTakeTheSizeOfTheirText) {
@@ -77,18 +187,75 @@ TEST_F(QuarvelOnScreen, LabelsTakeTheSizeOfTheirText) {
     EXPECT_EQ(form->Label9->Width(), 5);  // empty: the size it was given
 }
 
-TEST_F(QuarvelOnScreen, ALongResultWidensOnlyItsOwnLabelToTheRight) {
-    form->Label15->SetCaption("220,0000");
-    form_display::Settle();
-    EXPECT_EQ(form->Label15->Left(), 208);
-    EXPECT_GT(form->Label15->Width(), 40);
-    EXPECT_EQ(form->Label14->Width(), 5);
-    const form_display::Snapshot shot = form_display::Capture(*form);
+// 0.1 gives the longest results (C4 = 220.0000): the result labels grow to the right from x 208
+// and every other pixel of the window stays as it was, but for the entry box's new text.
+TEST_F(QuarvelOnScreen, ACalculationWidensOnlyTheResultLabelsToTheRight) {
+    std::vector<Bounds> before;
+    for (const TControl* c : form->Controls()) before.push_back(BoundsOf(*c));
+    const form_display::Snapshot first = form_display::Capture(*form);
+
+    Calculate(Local("0.1"));
+    ASSERT_TRUE(errors.empty()) << errors.front();
+    EXPECT_EQ(form->Label15->Caption(), Local("220.0000"));
+    EXPECT_FALSE(form->Label16->Visible());
+
+    const std::vector<TLabel*> results = ResultLabels();
+    const auto isResult = [&](const TControl* c) { return std::find(results.begin(), results.end(), c) != results.end(); };
+    for (std::size_t i = 0; i < form->Controls().size(); ++i) {
+        const TControl& c = *form->Controls()[i];
+        const Bounds now = BoundsOf(c);
+        if (!isResult(&c)) {
+            EXPECT_EQ(now, before[i]) << c.Name() << " moved";
+        } else {
+            EXPECT_EQ(now.left, before[i].left) << c.Name();
+            EXPECT_EQ(now.top, before[i].top) << c.Name();
+            EXPECT_EQ(now.height, before[i].height) << c.Name();
+            EXPECT_GT(now.width, before[i].width) << c.Name();
+        }
+    }
+    for (const TLabel* r : results) EXPECT_LE(r->Width(), form->Label15->Width()) << r->Name();
+
+    const form_display::Snapshot second = form_display::Capture(*form);
     const int top = form->ClientOrigin();
-    EXPECT_EQ(shot.At(208 + form->Label15->Width() - 1, 272 + top), Aqua);
-    EXPECT_EQ(shot.At(208 + form->Label15->Width() + 1, 272 + top), Navy);
-    EXPECT_EQ(shot.At(212, 240 + top), Aqua);
-    EXPECT_EQ(shot.At(214, 240 + top), Navy);
+    const auto inside = [top](const TControl& c, int x, int y) {
+        return x >= c.Left() && x < c.Left() + c.Width() && y >= c.Top() + top && y < c.Top() + top + c.Height();
+    };
+    const auto insideAResult = [&](int x, int y) {
+        return std::any_of(results.begin(), results.end(), [&](const TLabel* r) { return inside(*r, x, y); });
+    };
+    int changedOutside = 0;
+    for (int y = 0; y < second.height; ++y)
+        for (int x = 0; x < second.width; ++x)
+            if (second.At(x, y) != first.At(x, y) && !insideAResult(x, y) && !inside(*form->Edit1, x, y)) ++changedOutside;
+    EXPECT_EQ(changedOutside, 0) << "pixels changed outside the result labels and the entry's text";
+    // Label15's aqua block ends at its new width; the row beside it is navy again.
+    const int right = 208 + form->Label15->Width();
+    EXPECT_EQ(second.At(right - 1, 272 + top), Aqua);
+    EXPECT_EQ(second.At(right, 272 + top), Navy);
+}
+
+TEST_F(QuarvelOnScreen, AnOutOfRangeEntryShowsTheRedWarningAndAnInRangeOneHidesIt) {
+    Calculate("15000");
+    ASSERT_TRUE(errors.empty()) << errors.front();
+    ASSERT_TRUE(form->Label16->Visible());
+    EXPECT_EQ(form->Label16->Left(), 14);
+    EXPECT_EQ(form->Label16->Top(), 34);
+    EXPECT_GT(form->Label16->Width(), 400);  // the whole sentence in 19-px bold
+    const int top = form->ClientOrigin();
+    {
+        const form_display::Snapshot shot = form_display::Capture(*form);
+        EXPECT_EQ(shot.At(14, 34 + top), Red);
+        EXPECT_EQ(shot.At(14 + form->Label16->Width() - 1, 34 + top + form->Label16->Height() - 1), Red);
+        EXPECT_EQ(shot.At(14 + form->Label16->Width() + 1, 40 + top), Navy);
+        int text = 0;  // the black letters on the red
+        for (int y = 34; y < 34 + form->Label16->Height(); ++y)
+            for (int x = 14; x < 14 + form->Label16->Width(); ++x) text += shot.At(x, y + top) == TRGB{0, 0, 0};
+        EXPECT_GT(text, 200);
+    }
+    Calculate("100");
+    EXPECT_FALSE(form->Label16->Visible());
+    EXPECT_EQ(form_display::ClientPixel(*form, 14, 34), Navy);
+    EXPECT_EQ(form->Label9->Caption(), Local("10.00"));
 }
 
 TEST_F(QuarvelOnScreen, TheEntryBoxHoldsTheFocus) {
