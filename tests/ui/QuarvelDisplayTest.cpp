@@ -74,15 +74,13 @@ protected:
     // from x 6, each as wide as its glyph and text plus 16.
     real_input::ScreenPoint MenuItemCentre(const TMenuItem& item) const {
         const Fl_Menu_Bar& bar = *form->MainMenu1->Widget();
+        const std::vector<TMenuItem*>& items = form->MainMenu1->Items();
+        const auto index = std::find(items.begin(), items.end(), &item) - items.begin();
         int x = bar.x() + 6;
-        for (const Fl_Menu_Item* m = bar.menu(); m && m->text; m = m->next()) {
-            const int w = m->measure(nullptr, &bar) + 16;
-            if (m->user_data() == &item || m->text == std::string(" ") + item.Caption())
-                return {form->Window()->x_root() + x + w / 2, form->Window()->y_root() + bar.y() + bar.h() / 2};
-            x += w;
-        }
-        ADD_FAILURE() << "no item " << item.Name() << " on the bar";
-        return {0, 0};
+        const Fl_Menu_Item* m = bar.menu();
+        for (auto i = 0; i < index; ++i, m = m->next()) x += m->measure(nullptr, &bar) + 16;
+        const int w = m->measure(nullptr, &bar) + 16;
+        return {form->Window()->x_root() + x + w / 2, form->Window()->y_root() + bar.y() + bar.h() / 2};
     }
 
     std::unique_ptr<TQuarvel> form;
@@ -266,4 +264,90 @@ TEST_F(QuarvelOnScreen, ExitClosesTheWindow) {
     form->MainMenu1->Pick(*form->N2);
     form_display::Settle();
     EXPECT_FALSE(form->Showing());
+}
+
+// ---- The real pointer and keyboard ----
+
+namespace {
+// The tooltip FLTK shows now, or null.
+Fl_Window* ShownTooltip() {
+    for (Fl_Window* w = Fl::first_window(); w; w = Fl::next_window(w))
+        if (w->tooltip_window() && w->shown() && w->visible()) return w;
+    return nullptr;
+}
+
+// The width FLTK gives a tooltip of that text: the text, wrapped as it wraps tips, and its margins.
+int TooltipWidth(const std::string& text) {
+    fl_font(Fl_Tooltip::font(), Fl_Tooltip::size());
+    int w = Fl_Tooltip::wrap_width(), h = 0;
+    fl_measure(text.c_str(), w, h, 0);
+    return w + 2 * Fl_Tooltip::margin_width();
+}
+
+// A place on the screen away from the window, where nothing shows a hint.
+const real_input::ScreenPoint kAway{1200, 1000};
+}  // namespace
+
+TEST_F(QuarvelOnScreen, HoveringShowsEachControlsHint) {
+    Fl_Tooltip::delay(0.2f);  // the default second, shortened for a quicker test
+    struct Case {
+        const char* where;
+        int x, y;  // client coordinates
+        std::string hint;
+    };
+    const std::string& r2 = form->Label2->Caption();
+    const Case cases[] = {
+        {"caption Label1 inside its frame", 100, 20, form->Label1->Caption()},
+        {"frame Bevel2, left edge", 14, 22, form->Label1->Caption()},
+        {"caption Label2 inside its frame", 100, 85, r2},
+        {"frame Bevel3 beside its caption", 196, 85, r2},
+        {"caption Label3", 100, 117, form->Label3->Caption()},
+        {"caption Label4", 100, 149, form->Label4->Caption()},
+        {"caption Label5", 80, 181, form->Label5->Caption()},
+        {"caption Label6", 80, 213, form->Label6->Caption()},
+        {"caption Label7", 80, 245, form->Label7->Caption()},
+        {"caption Label8", 80, 277, form->Label8->Caption()},
+        {"result Label9", 210, 86, kResultHint},
+        {"result Label12", 210, 182, kResultHint},
+        {"result Label15", 210, 278, kResultHint},
+        {"entry box Edit1", 420, 20, "Входное данное"},
+        {"picture Image1 under Bevel1", 480, 180, kSchematicHint},
+        {"frame Bevel1, left edge", 333, 150, kSchematicHint},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.where);
+        // From outside the window, so that each hint waits its own delay.
+        ASSERT_TRUE(real_input::MovePointer(kAway));
+        ASSERT_TRUE(real_input::WaitUntil([] { return !ShownTooltip(); }));
+        ASSERT_TRUE(real_input::MovePointer(real_input::OnScreen(*form, c.x, c.y)));
+        const bool shown = real_input::WaitUntil([] { return ShownTooltip() && Fl_Tooltip::current(); });
+        ASSERT_TRUE(shown) << "no tooltip";
+        const char* text = Fl_Tooltip::current()->tooltip();
+        EXPECT_EQ(std::string(text ? text : ""), c.hint);
+        EXPECT_EQ(ShownTooltip()->w(), TooltipWidth(c.hint));
+    }
+}
+
+// The menu bar and the empty background show no hint: the pointer rests there past the delay.
+TEST_F(QuarvelOnScreen, TheMenuAndTheBackgroundShowNoHint) {
+    Fl_Tooltip::delay(0.2f);
+    struct Case {
+        const char* where;
+        real_input::ScreenPoint point;
+        Fl_Widget* below;
+    };
+    const Case cases[] = {
+        {"menu item N1", MenuItemCentre(*form->N1), form->MainMenu1->Widget()},
+        {"menu item N3", MenuItemCentre(*form->N3), form->MainMenu1->Widget()},
+        {"background between results and picture", real_input::OnScreen(*form, 260, 180), form->Window()},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.where);
+        ASSERT_TRUE(real_input::MovePointer(kAway));
+        ASSERT_TRUE(real_input::WaitUntil([] { return !ShownTooltip(); }));
+        ASSERT_TRUE(real_input::MovePointer(c.point));
+        ASSERT_TRUE(real_input::WaitUntil([&] { return Fl::belowmouse() == c.below; }));
+        for (int i = 0; i < 60; ++i) Fl::wait(0.01);  // three times the delay
+        EXPECT_EQ(ShownTooltip(), nullptr);
+    }
 }
