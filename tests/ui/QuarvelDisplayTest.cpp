@@ -351,3 +351,96 @@ TEST_F(QuarvelOnScreen, TheMenuAndTheBackgroundShowNoHint) {
         EXPECT_EQ(ShownTooltip(), nullptr);
     }
 }
+
+namespace {
+// The server's standard cursors, read back as it shows them: a small window of this process
+// wears each in turn while the real pointer rests on it.
+struct StandardCursors {
+    real_input::CursorImage arrow, cross, help, ibeam;
+};
+
+StandardCursors ReadStandardCursors() {
+    StandardCursors s;
+    const Window probe = XCreateSimpleWindow(fl_display, RootWindow(fl_display, fl_screen), 1180, 980, 40, 40, 0, 0, 0);
+    XSetWindowAttributes attributes{};
+    attributes.override_redirect = True;
+    XChangeWindowAttributes(fl_display, probe, CWOverrideRedirect, &attributes);
+    XMapRaised(fl_display, probe);
+    XSync(fl_display, False);
+    if (!real_input::MovePointer({1200, 1000})) ADD_FAILURE() << "the pointer did not move";
+    const auto wear = [probe](unsigned shape) {
+        const Cursor cursor = XCreateFontCursor(fl_display, shape);
+        XDefineCursor(fl_display, probe, cursor);
+        XSync(fl_display, False);
+        real_input::CursorImage image = real_input::ShownCursor();
+        XFreeCursor(fl_display, cursor);
+        return image;
+    };
+    s.arrow = wear(XC_left_ptr);
+    s.cross = wear(XC_tcross);
+    s.help = wear(XC_question_arrow);
+    s.ibeam = wear(XC_xterm);
+    XDestroyWindow(fl_display, probe);
+    XSync(fl_display, False);
+    return s;
+}
+
+// The drag cursor: the picture drag.png with its hotspot at the arrow's tip, 0, 0, in the
+// server's premultiplied ARGB.
+real_input::CursorImage DragCursor() {
+    const TPicture picture = TPicture::FromResource("drag.png");
+    const Fl_RGB_Image& image = *picture.Image();
+    real_input::CursorImage c{image.w(), image.h(), 0, 0, {}};
+    const auto* data = reinterpret_cast<const unsigned char*>(image.data()[0]);
+    const int lineBytes = image.ld() ? image.ld() : image.w() * image.d();
+    for (int y = 0; y < image.h(); ++y)
+        for (int x = 0; x < image.w(); ++x) {
+            const unsigned char* p = data + y * lineBytes + x * image.d();
+            const std::uint32_t a = image.d() == 4 ? p[3] : 255;
+            const auto pre = [a](unsigned char v) { return (static_cast<std::uint32_t>(v) * a + 127) / 255; };
+            c.argb.push_back(a << 24 | pre(p[0]) << 16 | pre(p[1]) << 8 | pre(p[2]));
+        }
+    return c;
+}
+}  // namespace
+
+TEST_F(QuarvelOnScreen, EachControlShowsItsCursor) {
+    const StandardCursors standard = ReadStandardCursors();
+    const real_input::CursorImage drag = DragCursor();
+    // The four standard cursors are distinct pictures, and none is the drag cursor.
+    const std::vector<real_input::CursorImage> all = {standard.arrow, standard.cross, standard.help, standard.ibeam, drag};
+    for (std::size_t i = 0; i < all.size(); ++i)
+        for (std::size_t j = i + 1; j < all.size(); ++j) EXPECT_NE(all[i], all[j]) << i << " and " << j;
+
+    Calculate("0");  // shows the warning, whose cursor is the help arrow
+    ASSERT_TRUE(form->Label16->Visible());
+    struct Case {
+        const char* where;
+        int x, y;  // client coordinates; y < 0 is on the menu bar
+        const real_input::CursorImage& cursor;
+    };
+    const Case cases[] = {
+        {"caption Label2 inside its frame", 100, 85, standard.cross},
+        {"frame Bevel3 beside its caption", 196, 85, standard.cross},
+        {"caption Label1", 100, 20, standard.cross},
+        {"picture Image1 under Bevel1", 480, 180, standard.cross},
+        {"result Label9", 210, 86, drag},
+        {"result Label15", 210, 278, drag},
+        {"entry box Edit1", 420, 20, standard.ibeam},
+        {"warning Label16", 100, 45, standard.help},
+        {"background", 260, 180, standard.arrow},
+        {"below the last row", 100, 310, standard.arrow},
+        {"menu bar", 600, -10, standard.arrow},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.where);
+        ASSERT_TRUE(real_input::MovePointer(real_input::OnScreen(*form, c.x, c.y)));
+        real_input::WaitUntil([&] { return real_input::ShownCursor() == c.cursor; });
+        const real_input::CursorImage shown = real_input::ShownCursor();
+        EXPECT_EQ(shown.width, c.cursor.width);
+        EXPECT_EQ(shown.height, c.cursor.height);
+        EXPECT_EQ(shown.xhot, c.cursor.xhot);
+        EXPECT_EQ(shown.yhot, c.cursor.yhot);
+        EXPECT_TRUE(shown == c.cursor) << "another picture";
+    }
+}
