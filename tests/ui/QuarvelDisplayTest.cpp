@@ -444,3 +444,102 @@ TEST_F(QuarvelOnScreen, EachControlShowsItsCursor) {
         EXPECT_TRUE(shown == c.cursor) << "another picture";
     }
 }
+
+TEST_F(QuarvelOnScreen, TypingAndClickingCalculateRunsTheCommand) {
+    const std::string window = std::to_string(fl_xid(form->Window()));
+    ASSERT_TRUE(real_input::Xdotool({"windowfocus", "--sync", window, "key", "End", "BackSpace", "type", "47"}));
+    ASSERT_TRUE(real_input::WaitUntil([&] { return form->Edit1->Text() == "47"; })) << form->Edit1->Text();
+
+    ASSERT_TRUE(real_input::Click(MenuItemCentre(*form->N1)));
+    ASSERT_TRUE(real_input::WaitUntil([&] { return !form->Label15->Caption().empty(); })) << "the command did not run";
+    EXPECT_TRUE(errors.empty());
+    const std::vector<std::string> expected = {"4.70", "0.470", "2.82", "2.13", "0.0319", "0.0468", "0.4681"};
+    const std::vector<TLabel*> results = ResultLabels();
+    for (std::size_t i = 0; i < results.size(); ++i)
+        EXPECT_EQ(results[i]->Caption(), Local(expected[i])) << results[i]->Name();
+    EXPECT_FALSE(form->Label16->Visible());
+    EXPECT_TRUE(form->Showing());
+}
+
+namespace {
+// The drop-down list of a submenu while it is open: the tallest menu window shown (the other one
+// is the title raised over the bar).
+Fl_Window* OpenDropDown() {
+    Fl_Window* found = nullptr;
+    for (Fl_Window* w = Fl::first_window(); w; w = Fl::next_window(w))
+        if (w->menu_window() && w->shown() && w->visible() && (!found || w->h() > found->h())) found = w;
+    return found;
+}
+
+// While the About submenu is open the menu runs its own event loop; these timers act inside it.
+struct SubmenuClick {
+    const Fl_Menu_Bar* bar;
+    std::vector<const Fl_Menu_Item*> items;  // the submenu's entries
+    std::size_t chosen;
+    pid_t clicker = -1;
+    bool gaveUp = false;
+};
+
+// Once the list is up, clicks the middle of the chosen row. Rows are as tall as the tallest
+// entry plus 4, under a border of equal width at top and bottom (FLTK's menu window layout).
+void ClickChosenRow(void* data) {
+    auto& click = *static_cast<SubmenuClick*>(data);
+    Fl_Window* list = OpenDropDown();
+    if (!list || list->h() < 40) {
+        Fl::repeat_timeout(0.01, ClickChosenRow, data);
+        return;
+    }
+    int row = 0;
+    for (const Fl_Menu_Item* m : click.items) {
+        int h = 0;
+        m->measure(&h, click.bar);
+        row = std::max(row, h + 4);
+    }
+    const int n = static_cast<int>(click.items.size());
+    const int border = (list->h() - (row * n - 4) - 3) / 2;
+    const int y = list->y_root() + border + 1 + static_cast<int>(click.chosen) * row + (row - 4) / 2;
+    const int x = list->x_root() + 40;
+    click.clicker = real_input::StartXdotool({"mousemove", "--sync", std::to_string(x), std::to_string(y), "click", "1"});
+}
+
+// A menu that never closed would hang the test: Escape closes it, and the test fails.
+void GiveUp(void* data) {
+    static_cast<SubmenuClick*>(data)->gaveUp = true;
+    real_input::StartXdotool({"key", "Escape"});
+}
+}  // namespace
+
+TEST_F(QuarvelOnScreen, ClickingAnAboutItemOnlyClosesTheMenu) {
+    form->Edit1->SetText("100");  // were Calculate to run, the results would fill
+    const Fl_Menu_Bar& bar = *form->MainMenu1->Widget();
+    const Fl_Menu_Item* about = bar.menu()->next(2);
+    ASSERT_TRUE(about->submenu());
+    std::vector<const Fl_Menu_Item*> items;
+    for (const Fl_Menu_Item* m = about + 1; m->text; m = m->next()) items.push_back(m);
+    ASSERT_EQ(items.size(), 5u);
+
+    for (std::size_t k = 0; k < items.size(); ++k) {
+        SCOPED_TRACE("About item " + std::to_string(k + 1));
+        SubmenuClick click{&bar, items, k};
+        Fl::add_timeout(0.01, ClickChosenRow, &click);
+        Fl::add_timeout(15.0, GiveUp, &click);
+        const bool opened = real_input::Click(MenuItemCentre(*form->N3));
+        // The menu's loop has ended: the item was chosen and the list is gone.
+        ASSERT_TRUE(real_input::WaitUntil([] { return !OpenDropDown(); }));
+        Fl::remove_timeout(ClickChosenRow, &click);
+        Fl::remove_timeout(GiveUp, &click);
+        if (click.clicker > 0) {
+            int status = 0;
+            waitpid(click.clicker, &status, 0);
+            EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the row was not clicked";
+        }
+        EXPECT_TRUE(opened);
+        EXPECT_FALSE(click.gaveUp) << "the menu stayed open";
+        EXPECT_EQ(bar.mvalue(), items[k]) << "another item was chosen";
+        form_display::Settle();
+        for (const TLabel* r : ResultLabels()) EXPECT_EQ(r->Caption(), "") << r->Name();
+        EXPECT_FALSE(form->Label16->Visible());
+        EXPECT_TRUE(errors.empty());
+        EXPECT_TRUE(form->Showing());
+    }
+}
