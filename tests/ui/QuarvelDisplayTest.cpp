@@ -290,6 +290,8 @@ const real_input::ScreenPoint kAway{1200, 1000};
 
 TEST_F(QuarvelOnScreen, HoveringShowsEachControlsHint) {
     Fl_Tooltip::delay(0.2f);  // the default second, shortened for a quicker test
+    Calculate("0");  // shows the warning, which has a hint of its own
+    ASSERT_TRUE(form->Label16->Visible());
     struct Case {
         const char* where;
         int x, y;  // client coordinates
@@ -313,6 +315,7 @@ TEST_F(QuarvelOnScreen, HoveringShowsEachControlsHint) {
         {"entry box Edit1", 420, 20, "Входное данное"},
         {"picture Image1 under Bevel1", 480, 180, kSchematicHint},
         {"frame Bevel1, left edge", 333, 150, kSchematicHint},
+        {"warning Label16", 100, 45, kWarning},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.where);
