@@ -3,7 +3,7 @@ BUILD      ?= build
 ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc)
 
-.PHONY: deps build build-asan run test unit bench clean
+.PHONY: deps build build-asan run test unit bench screenshot clean
 
 deps:
 	@bash scripts/install-deps
@@ -31,6 +31,10 @@ unit: build
 
 bench: build
 	bash bench/run-all $(BUILD)
+
+# The README's picture: the window under Xvfb after typing 47 and calculating.
+screenshot: build
+	bash tests/ui/screenshot $(BUILD)/bin/quarvel docs/screenshot.png
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)
