@@ -72,10 +72,15 @@ void ShowErrorBox(const std::string& title, const std::string& message) {
     ok.callback(HideWindowOf);
 
     box.end();
+    // The control that had the keyboard focus gets it back once the box has closed: a click on
+    // OK leaves the focus with the box, which would swallow the next keys typed into the form.
+    Fl_Widget_Tracker focused(Fl::focus());
     box.set_modal();
     box.hotspot(&ok);  // lies over the window that was active, with OK under the pointer
     box.show();
     while (box.shown()) {
         Fl::wait();
     }
+    if (focused.exists() && focused.widget()->window() && focused.widget()->window()->shown())
+        focused.widget()->take_focus();
 }
