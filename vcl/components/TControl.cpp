@@ -36,6 +36,7 @@ void TControl::SetVisible(bool visible) {
         widget_->hide();
         if (parent_) parent_->DamageRect(widget_->x(), widget_->y(), widget_->w(), widget_->h());
     }
+    VisibleChanged();
 }
 
 void TControl::SetColor(TColor color) {

@@ -75,6 +75,7 @@ protected:
 
     virtual void FontChanged() {}
     virtual void ColorChanged() {}
+    virtual void VisibleChanged() {}
     // The window is on screen; measuring and drawing text works only then.
     bool Showing() const;
     void Redraw();

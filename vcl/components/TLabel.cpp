@@ -39,7 +39,7 @@ void TLabel::SetBounds(int left, int top, int width, int height) {
 }
 
 void TLabel::AdjustBounds() {
-    if (!autoSize_ || !Showing()) return;
+    if (!autoSize_ || !Showing() || !Visible()) return;
     int width = givenWidth_, height = givenHeight_;
     if (!caption_.empty()) {
         fl_font(ToFlFont(Font()), ToFlFontSize(Font()));

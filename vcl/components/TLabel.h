@@ -5,8 +5,10 @@
 #include "TControl.h"
 
 // A line of text. Opaque labels paint their background in their colour. An auto-sized label
-// takes the size of its text once text can be measured (when its form is shown, and on each
-// caption change while shown); while its caption is empty it keeps the size it was given.
+// takes the size of its text once text can be measured and the label is visible (when its form
+// is shown, when it is made visible, and on each caption change while shown); while its caption
+// is empty it keeps the size it was given. A hidden label is measured when it is made visible,
+// so that its font is not opened before it is needed.
 class TLabel : public TControl {
 public:
     explicit TLabel(TComponent* owner);
@@ -25,6 +27,7 @@ public:
 
 protected:
     void FontChanged() override { AdjustBounds(); }
+    void VisibleChanged() override { AdjustBounds(); }
 
 private:
     void Paint();
