@@ -1,11 +1,17 @@
 # Embeds files into the program at build time, so that nothing is read from disk at run time.
 #   quarvel_embed_resources(TARGET FILES file...)
-# makes the static library TARGET with a generated table of the files' bytes, looked up by file
-# name through FindResource (vcl/resources/Resources.h). A program links one such table.
-# Run as a script (cmake -P) it writes that table: -DOUTPUT=<cpp> -DINPUTS=<file|file|...>.
+# makes the static library TARGET with two generated tables (vcl/resources/Resources.h): the
+# bytes of every file but the pictures, looked up by file name through FindResource, and the
+# PNG pictures, decoded at build time by quarvel_decode_pictures, looked up through FindPicture.
+# A program links one such library.
+# Run as a script (cmake -P) it writes the bytes table: -DOUTPUT=<cpp> -DINPUTS=<file|file|...>.
 
 if(CMAKE_SCRIPT_MODE_FILE)
-  string(REPLACE "|" ";" inputs "${INPUTS}")
+  if(INPUTS STREQUAL "")
+    set(inputs "")
+  else()
+    string(REPLACE "|" ";" inputs "${INPUTS}")
+  endif()
   set(arrays "")
   set(entries "")
   set(index 0)
@@ -54,6 +60,8 @@ function(quarvel_embed_resources target)
   cmake_parse_arguments(E "" "" "FILES" ${ARGN})
   set(names "")
   set(inputs "")
+  set(pictures "")
+  set(picture_files "")
   foreach(file IN LISTS E_FILES)
     get_filename_component(path "${file}" ABSOLUTE)
     get_filename_component(name "${file}" NAME)
@@ -61,7 +69,12 @@ function(quarvel_embed_resources target)
       message(FATAL_ERROR "quarvel_embed_resources(${target}): two files are named ${name}")
     endif()
     list(APPEND names "${name}")
-    list(APPEND inputs "${path}")
+    if(name MATCHES "\\.png$")
+      list(APPEND pictures "${name}=${path}")
+      list(APPEND picture_files "${path}")
+    else()
+      list(APPEND inputs "${path}")
+    endif()
   endforeach()
   list(JOIN inputs "|" joined)
   set(output ${CMAKE_CURRENT_BINARY_DIR}/${target}.cpp)
@@ -70,6 +83,12 @@ function(quarvel_embed_resources target)
     DEPENDS ${inputs} ${QUARVEL_EMBED_SCRIPT}
     COMMENT "Embedding resources into ${target}"
     VERBATIM)
-  add_library(${target} STATIC ${output})
+  set(pictures_output ${CMAKE_CURRENT_BINARY_DIR}/${target}_pictures.cpp)
+  add_custom_command(OUTPUT ${pictures_output}
+    COMMAND quarvel_decode_pictures ${pictures_output} ${pictures}
+    DEPENDS quarvel_decode_pictures ${picture_files}
+    COMMENT "Decoding the pictures of ${target}"
+    VERBATIM)
+  add_library(${target} STATIC ${output} ${pictures_output})
   target_include_directories(${target} PRIVATE ${CMAKE_SOURCE_DIR}/vcl/resources)
 endfunction()

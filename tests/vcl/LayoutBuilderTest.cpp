@@ -148,7 +148,6 @@ INSTANTIATE_TEST_SUITE_P(
         BrokenLayout{"string for an identifier", [](LayoutObject& o) { Prop(o, 0, 3).value = Str("clAqua"); }, 9, "'clAqua'"},
         BrokenLayout{"number out of range", [](LayoutObject& o) { Prop(o, 0, 0).value = Int(1'000'000'000'000); }, 6, "1000000000000"},
         BrokenLayout{"missing picture", [](LayoutObject& o) { Prop(o, 2, 0).value = Str("nothere.png"); }, 19, "nothere.png"},
-        BrokenLayout{"broken picture", [](LayoutObject& o) { Prop(o, 2, 0).value = Str("broken.png"); }, 19, "broken.png"},
         BrokenLayout{"unknown handler", [](LayoutObject& o) { o.children[4].children[1].properties[1].value = Id("Missing"); }, 31, "Missing"},
         BrokenLayout{"unknown menu", [](LayoutObject& o) { o.properties[2].value = Id("MainMenu2"); }, 4, "MainMenu2"},
         BrokenLayout{"a label as the menu", [](LayoutObject& o) { o.properties[2].value = Id("Label9"); }, 4, "Label9"},

@@ -1,8 +1,6 @@
 #include "TPicture.h"
 
-#include <FL/Fl_PNG_Image.H>
-
-#include <climits>
+#include <FL/Fl_RGB_Image.H>
 
 #include "Exception.h"
 #include "Resources.h"
@@ -12,22 +10,15 @@ TPicture::~TPicture() = default;
 TPicture::TPicture(TPicture&&) noexcept = default;
 TPicture& TPicture::operator=(TPicture&&) noexcept = default;
 
-TPicture TPicture::FromPNG(std::string_view name, std::span<const unsigned char> bytes) {
-    const std::string label(name);
-    if (bytes.empty() || bytes.size() > INT_MAX) throw Exception("Картинка «" + label + "» пуста");
-    auto image = std::make_unique<Fl_PNG_Image>(label.c_str(), bytes.data(), static_cast<int>(bytes.size()));
-    if (image->fail() != 0 || image->w() <= 0 || image->h() <= 0)
-        throw Exception("Картинка «" + label + "» не читается как PNG");
-    TPicture picture;
-    picture.name_ = label;
-    picture.image_ = std::move(image);
-    return picture;
-}
-
 TPicture TPicture::FromResource(std::string_view name) {
-    const auto bytes = FindResource(name);
-    if (bytes.empty()) throw Exception("Нет картинки «" + std::string(name) + "»");
-    return FromPNG(name, bytes);
+    const EmbeddedPicture* embedded = FindPicture(name);
+    if (!embedded) throw Exception("Нет картинки «" + std::string(name) + "»");
+    TPicture picture;
+    picture.name_ = name;
+    // The image only points at the embedded pixels, which live as long as the program.
+    picture.image_ =
+        std::make_unique<Fl_RGB_Image>(embedded->pixels, embedded->width, embedded->height, embedded->depth);
+    return picture;
 }
 
 int TPicture::Width() const { return image_ ? image_->w() : 0; }

@@ -1,13 +1,13 @@
 #pragma once
 
 #include <memory>
-#include <span>
 #include <string>
 #include <string_view>
 
 class Fl_RGB_Image;
 
-// A picture decoded from PNG bytes; shown at its natural size.
+// A picture embedded in the program (decoded from its PNG file when the program was built);
+// shown at its natural size. It draws straight from the embedded pixels: nothing is copied.
 class TPicture {
 public:
     TPicture();
@@ -15,9 +15,7 @@ public:
     TPicture(TPicture&&) noexcept;
     TPicture& operator=(TPicture&&) noexcept;
 
-    // Throws Exception when the bytes are no PNG image.
-    static TPicture FromPNG(std::string_view name, std::span<const unsigned char> bytes);
-    // The embedded PNG of that file name; throws Exception when absent or broken.
+    // The embedded picture of that file name ("schematic.png"); throws Exception when absent.
     static TPicture FromResource(std::string_view name);
 
     bool Empty() const { return !image_; }

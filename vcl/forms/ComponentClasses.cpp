@@ -28,13 +28,8 @@ PropertySetter Set(void (C::*setter)(Argument), Value (*read)(const LayoutProper
 
 TPicture PictureValue(const LayoutProperty& p) {
     const std::string name = StringValue(p);
-    const auto bytes = FindResource(name);
-    if (bytes.empty()) throw ELayoutError(p.line, name, "нет такой картинки");
-    try {
-        return TPicture::FromPNG(name, bytes);
-    } catch (const Exception&) {
-        throw ELayoutError(p.line, name, "картинка не читается");
-    }
+    if (!FindPicture(name)) throw ELayoutError(p.line, name, "нет такой картинки");
+    return TPicture::FromResource(name);
 }
 
 // Font.Name, Font.Height... of a control or a form: each changes one field of its font.
