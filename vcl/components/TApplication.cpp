@@ -4,6 +4,7 @@
 #include <FL/x.H>
 
 #include <cerrno>
+#include <clocale>
 #include <cstdlib>
 #include <cstdio>
 
@@ -12,6 +13,15 @@
 
 namespace {
 TApplication theApplication;
+
+// A request that failed (a window that had already gone, say) is no reason to end the program.
+int IgnoreProtocolError(Display*, XErrorEvent*) { return 0; }
+
+// Without its connection the program cannot go on; Xlib ends the process when this returns.
+int ConnectionLost(Display*) {
+    std::fprintf(stderr, "%s: связь с X-сервером потеряна\n", Application->Title().c_str());
+    return 0;
+}
 }  // namespace
 
 TApplication* const Application = &theApplication;
@@ -22,8 +32,14 @@ TApplication::~TApplication() { DestroyComponents(); }
 
 void TApplication::Initialize() {
     if (displayOpen_) return;
-    // FLTK ends the process when it cannot open the display itself; opened here, the failure is
-    // an error like any other.
+    // The display is opened here rather than by FLTK, which ends the process when it cannot
+    // open it: a missing display is an error like any other. The settings FLTK makes before it
+    // opens one are made here too: keyboard input in the user's language (the character type
+    // only; numbers keep their own conventions), the input method, and what X errors do.
+    std::setlocale(LC_CTYPE, "");
+    XSetLocaleModifiers("@im=");
+    XSetIOErrorHandler(ConnectionLost);
+    XSetErrorHandler(IgnoreProtocolError);
     Display* display = XOpenDisplay(nullptr);
     if (!display) {
         const char* name = std::getenv("DISPLAY");
