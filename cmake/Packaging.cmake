@@ -9,6 +9,8 @@ set(CPACK_PACKAGE_DESCRIPTION
     "Quarvel computes the fixed resistors and capacitors of a passive bass-and-treble tone\ncontrol network from the resistance of its two equal potentiometers.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_GENERATOR DEB)
+# The package carries the program, not its debugging information.
+set(CPACK_STRIP_FILES ON)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Quarvel developers <quarvel@localhost>")
