@@ -3,7 +3,7 @@
 #   quarvel_add_display_test(NAME SOURCES... LIBS...)  - runs in its own Xvfb; label "display"
 include(GoogleTest)
 
-find_program(XVFB_RUN xvfb-run REQUIRED)
+find_program(XVFB Xvfb REQUIRED)
 
 function(quarvel_add_unit_test name)
   cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
@@ -12,14 +12,14 @@ function(quarvel_add_unit_test name)
   gtest_discover_tests(${name} PROPERTIES LABELS unit DISCOVERY_TIMEOUT 60)
 endfunction()
 
-# A display test starts one X server for the whole executable; the server's screen is larger
-# than the window so that the window manager's absence leaves the window where it asks to be.
+# A display test starts one X server of its own for the whole executable (tests/support/with-xvfb).
 function(quarvel_add_display_test name)
   cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest_main GTest::gmock)
+  target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests/support)
   add_test(NAME ${name}
-           COMMAND ${XVFB_RUN} -a -s "-screen 0 1280x1024x24 -nolisten tcp" $<TARGET_FILE:${name}>)
+           COMMAND ${CMAKE_SOURCE_DIR}/tests/support/with-xvfb $<TARGET_FILE:${name}>)
   set_tests_properties(${name} PROPERTIES LABELS display TIMEOUT 300
                        ENVIRONMENT "LSAN_OPTIONS=suppressions=${CMAKE_SOURCE_DIR}/cmake/lsan-display.supp")
 endfunction()

@@ -52,7 +52,7 @@ struct Sample {
 class Harness {
 public:
     Harness() : display_(XOpenDisplay(nullptr)) {
-        if (!display_) throw std::runtime_error("cannot open the X display (run under xvfb-run)");
+        if (!display_) throw std::runtime_error("cannot open the X display (run it through bench/startup/run)");
         int errorBase = 0;
         if (!XDamageQueryExtension(display_, &damageEventBase_, &errorBase)) {
             throw std::runtime_error("the X server has no DAMAGE extension");

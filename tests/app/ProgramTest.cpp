@@ -258,6 +258,7 @@ protected:
     }
 
     void TearDown() override {
+        if (!screen_.Open()) return;
         program_.reset();
         EXPECT_TRUE(WaitUntil([this] { return screen_.WindowsTitled(kTitle).empty(); }))
             << "the program's windows outlived it";

@@ -11,14 +11,14 @@
 #include <FL/Fl_Window.H>
 #include <FL/fl_draw.H>
 #include <FL/x.H>
-#include <spawn.h>
 #include <sys/wait.h>
 
 #include <functional>
 #include <string>
 #include <vector>
 
-extern char** environ;
+#include "Xdotool.h"
+
 
 namespace {
 
@@ -26,17 +26,6 @@ const std::string kTitle = "Quarvel";
 const std::string kLongMessage =
     "Значение «1e40» выходит за пределы чисел одинарной точности; введите сопротивление "
     "потенциометров в килоомах, например 47 или 4,7, и повторите расчёт.";
-
-// Runs xdotool with `args` in a child process, which gives up after ten seconds.
-pid_t StartXdotool(std::vector<std::string> args) {
-    args.insert(args.begin(), {"timeout", "10", "xdotool"});
-    std::vector<char*> argv;
-    for (auto& a : args) argv.push_back(a.data());
-    argv.push_back(nullptr);
-    pid_t pid = 0;
-    if (posix_spawnp(&pid, "timeout", nullptr, nullptr, argv.data(), environ) != 0) return -1;
-    return pid;
-}
 
 // What a test sees of the box while it is open.
 struct BoxVisit {
@@ -113,7 +102,7 @@ void Xdotool(BoxVisit& visit, std::vector<std::string> commands) {
     std::vector<std::string> args = {"search", "--sync", "--onlyvisible", "--name", "^" + kTitle + "$"};
     args.insert(args.end(), commands.begin(), commands.end());
     XSync(fl_display, False);  // the box is mapped before xdotool looks for it
-    visit.driver = StartXdotool(args);
+    visit.driver = real_input::StartXdotool(args);
     ASSERT_GT(visit.driver, 0) << "xdotool did not start";
 }
 
