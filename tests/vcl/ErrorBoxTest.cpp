@@ -191,6 +191,37 @@ unsigned long PixelAt(Fl_Window& box, int x, int y) {
     return pixel & 0xffffff;
 }
 
+// The message's place in the box: 12 px from the top, right of the 32-px icon.
+constexpr int kMessageTop = 12, kMessageLeft = 12 + 32 + 12;
+
+// A message is drawn as written, even one that starts with '@': FLTK would read "@circle" at the
+// start of a label as a drawn symbol, a dot much narrower than the word.
+TEST(ErrorBox, DrawsAtSignsAsWritten) {
+    const std::string message = "@circle";
+    int inkWidth = 0;
+    const BoxVisit visit = ShowAndClose(message, [&inkWidth](BoxVisit& v, Fl_Window& box) {
+        const auto dark = [&box](int x, int y) {
+            const unsigned long c = PixelAt(box, x, y);
+            return (c >> 16 & 0xff) < 0x60 && (c >> 8 & 0xff) < 0x60 && (c & 0xff) < 0x60;
+        };
+        // Until the box has been drawn its pixels are the server's black.
+        for (int i = 0; i < 500 && PixelAt(box, 2, 2) != 0xd4d0c8; ++i) Fl::wait(0.01);
+        int first = -1, last = -1;
+        for (int x = kMessageLeft; x < box.w(); ++x)
+            for (int y = kMessageTop; y < kMessageTop + 32; ++y)
+                if (dark(x, y)) {
+                    if (first < 0) first = x;
+                    last = x;
+                    break;
+                }
+        inkWidth = first < 0 ? 0 : last - first + 1;
+        PressKey("Return")(v, box);
+    });
+    EXPECT_FALSE(visit.timedOut);
+    fl_font(FL_HELVETICA, 12);
+    EXPECT_GE(inkWidth, 0.8 * fl_width(message.c_str())) << "the message left " << inkWidth << " px of ink";
+}
+
 // An error with no message (what the program shows for a non-toolkit error) still gets a box.
 TEST(ErrorBox, ShowsAnEmptyMessage) {
     const BoxVisit visit = ShowAndClose("", PressKey("Return"));

@@ -29,6 +29,20 @@ void HideWindowOf(Fl_Widget* widget, void*) {
     window->hide();
 }
 
+// The message as written. FLTK reads an '@' in a label as the start of a drawn symbol, and a
+// message may quote what the user typed.
+class MessageText : public Fl_Box {
+public:
+    using Fl_Box::Fl_Box;
+
+    void draw() override {
+        draw_box();
+        fl_font(labelfont(), labelsize());
+        fl_color(labelcolor());
+        fl_draw(label(), x(), y(), w(), h(), align(), nullptr, 0);
+    }
+};
+
 // Width and height the message takes when wrapped at the widest line the box allows.
 void MeasureMessage(const std::string& message, int& width, int& height) {
     fl_font(kFont, kFontSize);
@@ -59,7 +73,7 @@ void ShowErrorBox(const std::string& title, const std::string& message) {
 
     ErrorIcon icon(kMargin, kMargin, kIconSize);
 
-    Fl_Box text(kMargin + kIconSize + kGap, kMargin, textWidth, textHeight);
+    MessageText text(kMargin + kIconSize + kGap, kMargin, textWidth, textHeight);
     text.copy_label(message.c_str());
     text.labelfont(kFont);
     text.labelsize(kFontSize);
