@@ -49,7 +49,9 @@ void MeasureMessage(const std::string& message, int& width, int& height) {
     width = kTextMaxWidth;
     height = 0;
     fl_measure(message.c_str(), width, height, 0);
-    width = std::clamp(width, kTextMinWidth, kTextMaxWidth);
+    // Drawn in a box exactly as wide as it measures, FLTK may wrap the line's last word.
+    constexpr int kWrapSlack = 2;
+    width = std::clamp(width + kWrapSlack, kTextMinWidth, kTextMaxWidth);
     height = std::max(height, kIconSize);
 }
 
