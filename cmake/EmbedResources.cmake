@@ -1,6 +1,6 @@
 # Embeds files into the program at build time, so that nothing is read from disk at run time.
 #   quarvel_embed_resources(TARGET FILES file...)
-# makes the static library TARGET with two generated tables (vcl/resources/Resources.h): the
+# makes the library TARGET with two generated tables (vcl/resources/Resources.h): the
 # bytes of every file but the pictures, looked up by file name through FindResource, and the
 # PNG pictures, decoded at build time by quarvel_decode_pictures, looked up through FindPicture.
 # A program links one such library.
@@ -89,6 +89,10 @@ function(quarvel_embed_resources target)
     DEPENDS quarvel_decode_pictures ${picture_files}
     COMMENT "Decoding the pictures of ${target}"
     VERBATIM)
-  add_library(${target} STATIC ${output} ${pictures_output})
-  target_include_directories(${target} PRIVATE ${CMAKE_SOURCE_DIR}/vcl/resources)
+  add_library(${target}_table STATIC ${output} ${pictures_output})
+  target_link_libraries(${target}_table PRIVATE vcl_resources)
+  # Linked whole, as the toolkit is: the code that looks the files up may stand after it on the
+  # linker's command line.
+  add_library(${target} INTERFACE)
+  target_link_libraries(${target} INTERFACE "$<LINK_LIBRARY:WHOLE_ARCHIVE,${target}_table>")
 endfunction()

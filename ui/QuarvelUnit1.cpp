@@ -1,5 +1,7 @@
 #include "QuarvelUnit1.h"
 
+#include "ComponentClass.h"
+#include "Exception.h"
 #include "NarrowToFloat.h"
 #include "ResultRows.h"
 #include "StrToFloat.h"
@@ -8,47 +10,12 @@
 TQuarvel* Quarvel = nullptr;
 
 TQuarvel::TQuarvel(TComponent* Owner) : TForm(Owner) {
-    RegisterHandler("N1Click", &TQuarvel::N1Click);
-    RegisterHandler("N2Click", &TQuarvel::N2Click);
     ReadLayout("QuarvelUnit1.dfm");
-
-    BindField("Edit1", Edit1);
-    BindField("Image1", Image1);
-    BindField("Label1", Label1);
-    BindField("Label2", Label2);
-    BindField("Label3", Label3);
-    BindField("Label4", Label4);
-    BindField("Label5", Label5);
-    BindField("Label6", Label6);
-    BindField("Label7", Label7);
-    BindField("Label8", Label8);
-    BindField("Label9", Label9);
-    BindField("Label10", Label10);
-    BindField("Label11", Label11);
-    BindField("Label12", Label12);
-    BindField("Label13", Label13);
-    BindField("Label14", Label14);
-    BindField("Label15", Label15);
-    BindField("Label16", Label16);
-    BindField("Bevel1", Bevel1);
-    BindField("Bevel2", Bevel2);
-    BindField("Bevel3", Bevel3);
-    BindField("Bevel4", Bevel4);
-    BindField("Bevel5", Bevel5);
-    BindField("Bevel6", Bevel6);
-    BindField("Bevel7", Bevel7);
-    BindField("Bevel8", Bevel8);
-    BindField("Bevel9", Bevel9);
-    BindField("MainMenu1", MainMenu1);
-    BindField("N1", N1);
-    BindField("N2", N2);
-    BindField("N3", N3);
-    BindField("N4", N4);
-    BindField("R1R210010k121", R1R210010k121);
-    BindField("R1R3100151", R1R3100151);
-    BindField("N5", N5);
-    BindField("N6", N6);
-    for (std::size_t i = 0; i < kResultRows.size(); ++i) BindField(kResultRows[i].resultLabel, resultLabels_[i]);
+    // The rows name their labels, which are fields of the form too.
+    for (std::size_t i = 0; i < kResultRows.size(); ++i) {
+        resultLabels_[i] = dynamic_cast<TLabel*>(FindComponent(kResultRows[i].resultLabel));
+        if (!resultLabels_[i]) throw Exception("Нет метки результата «" + std::string(kResultRows[i].resultLabel) + "»");
+    }
 }
 
 // Calculate: the entry's resistance gives the seven part values, or the range warning.
@@ -68,3 +35,47 @@ void TQuarvel::N1Click(TObject* /*Sender*/) {
 }
 
 void TQuarvel::N2Click(TObject* /*Sender*/) { Close(); }
+
+namespace {
+// The handlers the layout's menu names, and the fields the reader points at the components.
+[[maybe_unused]] const TComponentClass& quarvelClass = RegisterClass(
+    ClassOf<TQuarvel, TForm>("TQuarvel")
+        .Method("N1Click", &TQuarvel::N1Click)
+        .Method("N2Click", &TQuarvel::N2Click)
+        .Field("Edit1", &TQuarvel::Edit1)
+        .Field("Image1", &TQuarvel::Image1)
+        .Field("Label1", &TQuarvel::Label1)
+        .Field("Label2", &TQuarvel::Label2)
+        .Field("Label3", &TQuarvel::Label3)
+        .Field("Label4", &TQuarvel::Label4)
+        .Field("Label5", &TQuarvel::Label5)
+        .Field("Label6", &TQuarvel::Label6)
+        .Field("Label7", &TQuarvel::Label7)
+        .Field("Label8", &TQuarvel::Label8)
+        .Field("Label9", &TQuarvel::Label9)
+        .Field("Label10", &TQuarvel::Label10)
+        .Field("Label11", &TQuarvel::Label11)
+        .Field("Label12", &TQuarvel::Label12)
+        .Field("Label13", &TQuarvel::Label13)
+        .Field("Label14", &TQuarvel::Label14)
+        .Field("Label15", &TQuarvel::Label15)
+        .Field("Label16", &TQuarvel::Label16)
+        .Field("Bevel1", &TQuarvel::Bevel1)
+        .Field("Bevel2", &TQuarvel::Bevel2)
+        .Field("Bevel3", &TQuarvel::Bevel3)
+        .Field("Bevel4", &TQuarvel::Bevel4)
+        .Field("Bevel5", &TQuarvel::Bevel5)
+        .Field("Bevel6", &TQuarvel::Bevel6)
+        .Field("Bevel7", &TQuarvel::Bevel7)
+        .Field("Bevel8", &TQuarvel::Bevel8)
+        .Field("Bevel9", &TQuarvel::Bevel9)
+        .Field("MainMenu1", &TQuarvel::MainMenu1)
+        .Field("N1", &TQuarvel::N1)
+        .Field("N2", &TQuarvel::N2)
+        .Field("N3", &TQuarvel::N3)
+        .Field("N4", &TQuarvel::N4)
+        .Field("R1R210010k121", &TQuarvel::R1R210010k121)
+        .Field("R1R3100151", &TQuarvel::R1R3100151)
+        .Field("N5", &TQuarvel::N5)
+        .Field("N6", &TQuarvel::N6));
+}  // namespace

@@ -54,8 +54,6 @@ public:
 
     explicit TQuarvel(TComponent* Owner);
 
-    std::string_view ClassName() const override { return "TQuarvel"; }
-
     void N1Click(TObject* Sender);
     void N2Click(TObject* Sender);
 

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "Exception.h"
 #include "TForm.h"
 #include "TMainMenu.h"
 #include "TMenuItem.h"

@@ -6,7 +6,8 @@
 
 #include "Colors.h"
 
-enum TFontStyle : std::uint8_t { fsBold, fsItalic, fsUnderline, fsStrikeOut };
+// The styles the font faces here are drawn in.
+enum TFontStyle : std::uint8_t { fsBold, fsItalic };
 
 // A set of font styles, as the layout writes it: [fsBold, fsItalic].
 class TFontStyles {
@@ -24,16 +25,12 @@ private:
     std::uint8_t bits_ = 0;
 };
 
-constexpr int DEFAULT_CHARSET = 1;
-constexpr int RUSSIAN_CHARSET = 204;
-
 // A control's font. Height below zero is the character height in pixels (-11 is 11 px).
 struct TFont {
     std::string Name = "MS Sans Serif";
     int Height = -11;
     TColor Color = clWindowText;
     TFontStyles Style;
-    int Charset = DEFAULT_CHARSET;
 
     // The size in pixels the text is drawn at.
     int PixelHeight() const { return Height < 0 ? -Height : Height; }

@@ -17,8 +17,6 @@ public:
     TApplication();
     ~TApplication() override;
 
-    std::string_view ClassName() const override { return "TApplication"; }
-
     // Opens the display. Throws Exception when there is none to open.
     void Initialize();
     bool DisplayOpen() const { return displayOpen_; }

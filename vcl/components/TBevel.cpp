@@ -2,7 +2,9 @@
 
 #include <FL/fl_draw.H>
 
+#include "ComponentClass.h"
 #include "FlColor.h"
+#include "LayoutValues.h"
 #include "PaintedWidget.h"
 
 TBevel::TBevel(TComponent* owner) : TControl(owner, std::make_unique<PaintedWidget>([this] { Paint(); })) {
@@ -68,3 +70,25 @@ void TBevel::Paint() {
     }
     fl_pop_clip();
 }
+
+namespace {
+TBevelShape ShapeValue(const LayoutProperty& p) {
+    return EnumValue<TBevelShape>(p, {{"bsBox", bsBox},
+                                      {"bsFrame", bsFrame},
+                                      {"bsTopLine", bsTopLine},
+                                      {"bsBottomLine", bsBottomLine},
+                                      {"bsLeftLine", bsLeftLine},
+                                      {"bsRightLine", bsRightLine},
+                                      {"bsSpacer", bsSpacer}});
+}
+
+TBevelStyle StyleValue(const LayoutProperty& p) {
+    return EnumValue<TBevelStyle>(p, {{"bsLowered", bsLowered}, {"bsRaised", bsRaised}});
+}
+
+[[maybe_unused]] const TComponentClass& bevelClass = RegisterClass(
+    ClassOf<TBevel, TControl>("TBevel")
+        .Creatable()
+        .Property("Shape", &TBevel::SetShape, ShapeValue)
+        .Property("Style", &TBevel::SetStyle, StyleValue));
+}  // namespace

@@ -11,8 +11,6 @@ class TBevel : public TControl {
 public:
     explicit TBevel(TComponent* owner);
 
-    std::string_view ClassName() const override { return "TBevel"; }
-
     TBevelShape Shape() const { return shape_; }
     void SetShape(TBevelShape shape);
     TBevelStyle Style() const { return style_; }

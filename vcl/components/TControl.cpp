@@ -3,6 +3,9 @@
 #include <FL/Fl_Group.H>
 #include <FL/Fl_Widget.H>
 
+#include "ComponentClass.h"
+#include "ControlValues.h"
+#include "FontProperties.h"
 #include "TForm.h"
 
 TControl::TControl(TComponent* owner, std::unique_ptr<Fl_Widget> widget)
@@ -99,8 +102,35 @@ void TControl::SetParent(TForm* form) {
     }
 }
 
+bool TControl::SetParentComponent(TComponent& parent) {
+    auto* form = dynamic_cast<TForm*>(&parent);
+    if (!form) return false;
+    SetParent(form);
+    return true;
+}
+
 bool TControl::Showing() const { return parent_ && parent_->Showing(); }
 
 void TControl::Redraw() {
     if (Showing()) widget_->redraw();
 }
+
+namespace {
+// What every control reads from a layout; each kind of control adds its own.
+[[maybe_unused]] const TComponentClass& controlClass = []() -> const TComponentClass& {
+    ClassOf<TControl, TComponent> control("TControl");
+    control.Property("Left", &TControl::SetLeft, IntegerValue)
+        .Property("Top", &TControl::SetTop, IntegerValue)
+        .Property("Width", &TControl::SetWidth, IntegerValue)
+        .Property("Height", &TControl::SetHeight, IntegerValue)
+        .Property("Visible", &TControl::SetVisible, BooleanValue)
+        .Property("Color", &TControl::SetColor, ColorValue)
+        .Property("Cursor", &TControl::SetCursor, CursorValue)
+        .Property("Hint", &TControl::SetHint, StringValue)
+        .Property("ShowHint", &TControl::SetShowHint, BooleanValue)
+        .Property("ParentShowHint", &TControl::SetParentShowHint, BooleanValue)
+        .Property("ParentFont", &TControl::SetParentFont, BooleanValue);
+    AddFontProperties(control);
+    return RegisterClass(control);
+}();
+}  // namespace

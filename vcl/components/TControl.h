@@ -18,7 +18,7 @@ class TControl : public TComponent {
 public:
     ~TControl() override;
 
-    std::string_view ClassName() const override { return "TControl"; }
+    bool SetParentComponent(TComponent& parent) override;
 
     int Left() const { return left_; }
     int Top() const { return top_; }

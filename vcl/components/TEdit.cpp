@@ -2,8 +2,10 @@
 
 #include <FL/Fl_Input.H>
 
+#include "ComponentClass.h"
 #include "FlColor.h"
 #include "FlFont.h"
+#include "LayoutValues.h"
 
 namespace {
 Fl_Input& InputOf(Fl_Widget* w) { return *static_cast<Fl_Input*>(w); }
@@ -30,3 +32,8 @@ void TEdit::FontChanged() {
 }
 
 void TEdit::ColorChanged() { InputOf(Widget()).color(ToFlColor(Color())); }
+
+namespace {
+[[maybe_unused]] const TComponentClass& editClass =
+    RegisterClass(ClassOf<TEdit, TControl>("TEdit").Creatable().Property("Text", &TEdit::SetText, StringValue));
+}  // namespace

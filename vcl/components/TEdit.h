@@ -9,8 +9,6 @@ class TEdit : public TControl {
 public:
     explicit TEdit(TComponent* owner);
 
-    std::string_view ClassName() const override { return "TEdit"; }
-
     // What the box holds now, the user's typing included.
     std::string Text() const;
     void SetText(const std::string& text);

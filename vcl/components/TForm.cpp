@@ -7,11 +7,13 @@
 
 #include <algorithm>
 
+#include "ControlValues.h"
 #include "Exception.h"
 #include "FlColor.h"
+#include "FontProperties.h"
 #include "FormWindow.h"
-#include "LayoutBuilder.h"
 #include "LayoutParser.h"
+#include "Reader.h"
 #include "Resources.h"
 #include "TControl.h"
 #include "TMainMenu.h"
@@ -186,21 +188,45 @@ void TForm::Close() { window_->hide(); }
 
 bool TForm::Showing() const { return window_->shown() && window_->visible(); }
 
-const TNotifyEvent* TForm::FindHandler(std::string_view name) const {
-    const auto it = handlers_.find(name);
-    return it == handlers_.end() ? nullptr : &it->second;
-}
-
-int TForm::LayoutLine(std::string_view name) const {
-    const auto it = layoutLines_.find(name);
-    if (it != layoutLines_.end()) return it->second;
-    const auto self = layoutLines_.find(Name());
-    return self == layoutLines_.end() ? 0 : self->second;
-}
-
 void TForm::ReadLayout(std::string_view resourceName) {
     const auto bytes = FindResource(resourceName);
     if (bytes.empty()) throw ELayoutError(0, std::string(resourceName), "нет описания окна");
     const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-    BuildLayout(*this, ParseLayout(text));
+    ReadComponent(*this, ParseLayout(text));
 }
+
+namespace {
+// The form's own properties. PixelsPerInch, TextHeight and OldCreateOrder are the designer's
+// record of how the layout was made: at 96 dpi with 13-pixel lines of text (the density and
+// the default font's line height the window is drawn at here), and with the handlers in place
+// before the layout is read (the order this form keeps). A layout made otherwise would need
+// what the form does not do, and is refused.
+auto OnlyInteger(int kept) {
+    return [kept](TForm&, const LayoutProperty& p, TReader&) {
+        if (IntegerValue(p) != kept) throw ELayoutError(p.line, ValueWord(p.value), "недопустимое значение");
+    };
+}
+
+[[maybe_unused]] const TComponentClass& formClass = []() -> const TComponentClass& {
+    ClassOf<TForm, TComponent> form("TForm");
+    form.Property("Left", &TForm::SetLeft, IntegerValue)
+        .Property("Top", &TForm::SetTop, IntegerValue)
+        .Property("Width", &TForm::SetWidth, IntegerValue)
+        .Property("Height", &TForm::SetHeight, IntegerValue)
+        .Property("ClientWidth", &TForm::SetClientWidth, IntegerValue)
+        .Property("ClientHeight", &TForm::SetClientHeight, IntegerValue)
+        .Property("Caption", &TForm::SetCaption, StringValue)
+        .Property("Color", &TForm::SetColor, ColorValue)
+        .Property("ShowHint", &TForm::SetShowHint, BooleanValue)
+        .Property("Icon", &TForm::SetIcon, PictureValue)
+        .Property("Menu",
+                  [](TForm& f, const LayoutProperty& p, TReader& reader) {
+                      reader.Reference<TMainMenu>(p, "нет такого меню", [&f](TMainMenu& menu) { f.SetMenu(&menu); });
+                  })
+        .Property("PixelsPerInch", OnlyInteger(96))
+        .Property("TextHeight", OnlyInteger(13))
+        .Property("OldCreateOrder", [](TForm&, const LayoutProperty& p, TReader&) { EnumValue<bool>(p, {{"False", false}}); });
+    AddFontProperties(form);
+    return RegisterClass(form);
+}();
+}  // namespace

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <map>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -8,7 +7,6 @@
 
 #include "Colors.h"
 #include "Font.h"
-#include "LayoutError.h"
 #include "TComponent.h"
 #include "TPicture.h"
 
@@ -28,8 +26,6 @@ public:
 
     explicit TForm(TComponent* owner);
     ~TForm() override;
-
-    std::string_view ClassName() const override { return "TForm"; }
 
     const std::string& Caption() const { return caption_; }
     void SetCaption(std::string caption);
@@ -66,30 +62,9 @@ public:
     void Close();
     bool Showing() const;
 
-    // Reads the embedded layout of that file name into this form: sets the form's properties and
-    // creates its components. Register the handlers first; bind the fields after.
+    // Reads the embedded layout of that file name into this form, through the form's registered
+    // class: sets the form's properties, creates its components and points its fields at them.
     void ReadLayout(std::string_view resourceName);
-
-    // A handler the layout may name in an event property (OnClick = N1Click).
-    template <class Form>
-    void RegisterHandler(std::string name, void (Form::*method)(TObject*)) {
-        Form* self = static_cast<Form*>(this);
-        handlers_[std::move(name)] = [self, method](TObject* sender) { (self->*method)(sender); };
-    }
-    const TNotifyEvent* FindHandler(std::string_view name) const;
-
-    // Points a field at the component of that name, which must exist and be of the field's class.
-    template <class T>
-    void BindField(std::string_view name, T*& field) {
-        TComponent* found = FindComponent(name);
-        if (!found) throw ELayoutError(LayoutLine(name), std::string(name), "нет компонента для поля");
-        field = dynamic_cast<T*>(found);
-        if (!field) throw ELayoutError(LayoutLine(name), std::string(name), "компонент другого класса");
-    }
-
-    // Where a component was described in the layout (the form's own line when it was not).
-    int LayoutLine(std::string_view name) const;
-    void NoteLayoutLine(const std::string& name, int line) { layoutLines_[name] = line; }
 
     // FLTK glue: the window, its controls in z-order, and where client coordinates start in it.
     Fl_Double_Window* Window() const { return window_.get(); }
@@ -114,6 +89,4 @@ private:
     TPicture icon_;
     TMainMenu* menu_ = nullptr;
     std::vector<TControl*> controls_;  // z-order: the last lies on top
-    std::map<std::string, TNotifyEvent, std::less<>> handlers_;
-    std::map<std::string, int, std::less<>> layoutLines_;
 };

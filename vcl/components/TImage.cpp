@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cstddef>
 
+#include "ComponentClass.h"
+#include "ControlValues.h"
 #include "PaintedWidget.h"
 
 TImage::TImage(TComponent* owner) : TControl(owner, std::make_unique<PaintedWidget>([this] { Paint(); })) {
@@ -41,3 +43,8 @@ void TImage::Paint() {
     }
     fl_pop_clip();
 }
+
+namespace {
+[[maybe_unused]] const TComponentClass& imageClass =
+    RegisterClass(ClassOf<TImage, TControl>("TImage").Creatable().Property("Picture", &TImage::SetPicture, PictureValue));
+}  // namespace

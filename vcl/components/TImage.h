@@ -9,8 +9,6 @@ class TImage : public TControl {
 public:
     explicit TImage(TComponent* owner);
 
-    std::string_view ClassName() const override { return "TImage"; }
-
     const TPicture& Picture() const { return picture_; }
     void SetPicture(TPicture picture);
 

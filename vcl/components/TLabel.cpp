@@ -4,8 +4,10 @@
 
 #include <cmath>
 
+#include "ComponentClass.h"
 #include "FlColor.h"
 #include "FlFont.h"
+#include "LayoutValues.h"
 #include "PaintedWidget.h"
 
 TLabel::TLabel(TComponent* owner)
@@ -63,3 +65,12 @@ void TLabel::Paint() {
     }
     fl_pop_clip();
 }
+
+namespace {
+[[maybe_unused]] const TComponentClass& labelClass = RegisterClass(
+    ClassOf<TLabel, TControl>("TLabel")
+        .Creatable()
+        .Property("Caption", &TLabel::SetCaption, StringValue)
+        .Property("AutoSize", &TLabel::SetAutoSize, BooleanValue)
+        .Property("Transparent", &TLabel::SetTransparent, BooleanValue));
+}  // namespace

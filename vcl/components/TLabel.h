@@ -13,8 +13,6 @@ class TLabel : public TControl {
 public:
     explicit TLabel(TComponent* owner);
 
-    std::string_view ClassName() const override { return "TLabel"; }
-
     const std::string& Caption() const { return caption_; }
     void SetCaption(std::string caption);
     bool AutoSize() const { return autoSize_; }

@@ -5,6 +5,7 @@
 #include <FL/Fl_Multi_Label.H>
 #include <FL/Fl_RGB_Image.H>
 
+#include "ComponentClass.h"
 #include "Exception.h"
 #include "FlColor.h"
 #include "FlFont.h"
@@ -105,3 +106,8 @@ void TMainMenu::Pick(const TMenuItem& item) {
         }
     throw Exception("Пункт меню «" + item.Name() + "» не выбирается");
 }
+
+namespace {
+// A menu stands directly in its form's block; its items stand in its own.
+[[maybe_unused]] const TComponentClass& mainMenuClass = RegisterClass(ClassOf<TMainMenu, TComponent>("TMainMenu").Creatable());
+}  // namespace

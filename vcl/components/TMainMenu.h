@@ -19,8 +19,6 @@ public:
     explicit TMainMenu(TComponent* owner);
     ~TMainMenu() override;
 
-    std::string_view ClassName() const override { return "TMainMenu"; }
-
     void Add(TMenuItem& item);
     const std::vector<TMenuItem*>& Items() const { return items_; }
 

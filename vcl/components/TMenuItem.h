@@ -14,7 +14,7 @@ class TMenuItem : public TComponent {
 public:
     explicit TMenuItem(TComponent* owner) : TComponent(owner) {}
 
-    std::string_view ClassName() const override { return "TMenuItem"; }
+    bool SetParentComponent(TComponent& parent) override;
 
     const std::string& Caption() const { return caption_; }
     void SetCaption(std::string caption);

@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <typeinfo>
 #include <string>
 #include <vector>
 
-#include "LayoutBuilder.h"
+#include "ComponentClass.h"
 #include "LayoutError.h"
+#include "Reader.h"
 #include "TBevel.h"
 #include "TEdit.h"
 #include "TForm.h"
@@ -22,11 +24,28 @@ LayoutValue Set(std::vector<std::string> m) { return {LayoutValue::Kind::Set, ""
 
 class TTestForm : public TForm {
 public:
-    explicit TTestForm(TComponent* owner) : TForm(owner) { RegisterHandler("ItemClick", &TTestForm::ItemClick); }
-    std::string_view ClassName() const override { return "TTestForm"; }
+    explicit TTestForm(TComponent* owner) : TForm(owner) {}
     void ItemClick(TObject* sender) { clicked.push_back(static_cast<TComponent*>(sender)->Name()); }
     std::vector<std::string> clicked;
+    TLabel* Label9 = nullptr;
+    TBevel* Bevel1 = nullptr;
+    TImage* Image1 = nullptr;
+    TEdit* Edit1 = nullptr;
+    TMainMenu* MainMenu1 = nullptr;
+    TMenuItem *N1 = nullptr, *N3 = nullptr, *N4 = nullptr;
 };
+
+[[maybe_unused]] const TComponentClass& testFormClass = RegisterClass(
+    ClassOf<TTestForm, TForm>("TTestForm")
+        .Method("ItemClick", &TTestForm::ItemClick)
+        .Field("Label9", &TTestForm::Label9)
+        .Field("Bevel1", &TTestForm::Bevel1)
+        .Field("Image1", &TTestForm::Image1)
+        .Field("Edit1", &TTestForm::Edit1)
+        .Field("MainMenu1", &TTestForm::MainMenu1)
+        .Field("N1", &TTestForm::N1)
+        .Field("N3", &TTestForm::N3)
+        .Field("N4", &TTestForm::N4));
 
 // A small form of every class the builder knows; lines are numbered as a file would have them.
 LayoutObject SampleLayout() {
@@ -48,15 +67,15 @@ LayoutObject SampleLayout() {
 }
 }  // namespace
 
-TEST(LayoutBuilder, BuildsEveryComponentWithItsProperties) {
+TEST(ControlClasses, BuildEveryComponentWithItsProperties) {
     TTestForm form(nullptr);
-    BuildLayout(form, SampleLayout());
+    ReadComponent(form, SampleLayout());
     EXPECT_EQ(form.Name(), "Sample");
+    EXPECT_EQ(form.ClassName(), "TTestForm");
     EXPECT_EQ(form.Caption(), "Проба");
     EXPECT_EQ(form.Color(), clNavy);
 
-    TLabel* label = nullptr;
-    form.BindField("Label9", label);
+    TLabel* label = form.Label9;
     EXPECT_EQ(label->Left(), 208);
     EXPECT_EQ(label->Top(), 80);
     EXPECT_EQ(label->Caption(), "Результат");
@@ -67,37 +86,26 @@ TEST(LayoutBuilder, BuildsEveryComponentWithItsProperties) {
     EXPECT_TRUE(label->HintShown());
     EXPECT_FALSE(label->Visible());
 
-    TBevel* bevel = nullptr;
-    form.BindField("Bevel1", bevel);
-    EXPECT_EQ(bevel->Shape(), bsFrame);
-    EXPECT_EQ(bevel->Style(), bsRaised);
+    EXPECT_EQ(form.Bevel1->Shape(), bsFrame);
+    EXPECT_EQ(form.Bevel1->Style(), bsRaised);
 
-    TImage* image = nullptr;
-    form.BindField("Image1", image);
-    EXPECT_EQ(image->Picture().Width(), 3);
-    EXPECT_EQ(image->Picture().Height(), 2);
+    EXPECT_EQ(form.Image1->Picture().Width(), 3);
+    EXPECT_EQ(form.Image1->Picture().Height(), 2);
 
-    TEdit* edit = nullptr;
-    form.BindField("Edit1", edit);
-    EXPECT_EQ(edit->Text(), "0");
-    EXPECT_EQ(edit->Color(), clMenu);
+    EXPECT_EQ(form.Edit1->Text(), "0");
+    EXPECT_EQ(form.Edit1->Color(), clMenu);
 
-    TMainMenu* menu = nullptr;
-    TMenuItem *n1 = nullptr, *n3 = nullptr, *n4 = nullptr;
-    form.BindField("MainMenu1", menu);
-    form.BindField("N1", n1);
-    form.BindField("N3", n3);
-    form.BindField("N4", n4);
+    TMainMenu* menu = form.MainMenu1;
     EXPECT_EQ(form.Menu(), menu);
     ASSERT_EQ(menu->Items().size(), 2u);
-    EXPECT_EQ(menu->Items()[0], n3);
-    EXPECT_EQ(menu->Items()[1], n1);
-    ASSERT_EQ(n3->Items().size(), 1u);
-    EXPECT_EQ(n3->Items()[0], n4);
-    EXPECT_FALSE(n1->Bitmap().Empty());
+    EXPECT_EQ(menu->Items()[0], form.N3);
+    EXPECT_EQ(menu->Items()[1], form.N1);
+    ASSERT_EQ(form.N3->Items().size(), 1u);
+    EXPECT_EQ(form.N3->Items()[0], form.N4);
+    EXPECT_FALSE(form.N1->Bitmap().Empty());
 
-    menu->Pick(*n1);
-    menu->Pick(*n4);
+    menu->Pick(*form.N1);
+    menu->Pick(*form.N4);
     EXPECT_EQ(form.clicked, std::vector<std::string>{"N1"});
 }
 
@@ -108,14 +116,14 @@ struct BrokenLayout {
     const char* word;
 };
 
-class LayoutBuilderErrors : public ::testing::TestWithParam<BrokenLayout> {};
+class ControlClassErrors : public ::testing::TestWithParam<BrokenLayout> {};
 
-TEST_P(LayoutBuilderErrors, NameTheLineAndTheWord) {
+TEST_P(ControlClassErrors, NameTheLineAndTheWord) {
     LayoutObject layout = SampleLayout();
     GetParam().breakIt(layout);
     TTestForm form(nullptr);
     try {
-        BuildLayout(form, layout);
+        ReadComponent(form, layout);
         FAIL() << "built a broken layout";
     } catch (const ELayoutError& e) {
         EXPECT_EQ(e.Line(), GetParam().line);
@@ -131,7 +139,7 @@ LayoutProperty& Prop(LayoutObject& o, std::size_t child, std::size_t property) {
 }  // namespace
 
 INSTANTIATE_TEST_SUITE_P(
-    Cases, LayoutBuilderErrors,
+    Cases, ControlClassErrors,
     ::testing::Values(
         BrokenLayout{"unknown class", [](LayoutObject& o) { o.children[1].className = "TButton"; }, 15, "TButton"},
         BrokenLayout{"another form's layout", [](LayoutObject& o) { o.className = "TOther"; }, 1, "TOther"},
@@ -141,7 +149,12 @@ INSTANTIATE_TEST_SUITE_P(
         BrokenLayout{"unknown cursor", [](LayoutObject& o) { Prop(o, 0, 5).value = Id("crHand"); }, 11, "crHand"},
         BrokenLayout{"not a boolean", [](LayoutObject& o) { Prop(o, 0, 8).value = Id("Yes"); }, 14, "Yes"},
         BrokenLayout{"unknown font style", [](LayoutObject& o) { Prop(o, 0, 4).value = Set({"fsBold", "fsHeavy"}); }, 10, "fsHeavy"},
+        BrokenLayout{"a style not drawn here", [](LayoutObject& o) { Prop(o, 0, 4).value = Set({"fsBold", "fsUnderline"}); }, 10, "fsUnderline"},
         BrokenLayout{"style not a set", [](LayoutObject& o) { Prop(o, 0, 4).value = Id("fsBold"); }, 10, "fsBold"},
+        BrokenLayout{"a charset text is not drawn in", [](LayoutObject& o) { o.properties.push_back({"Font.Charset", Id("RUSSIAN_CHARSET"), 5}); }, 5, "RUSSIAN_CHARSET"},
+        BrokenLayout{"a layout made at another density", [](LayoutObject& o) { o.properties.push_back({"PixelsPerInch", Int(120), 5}); }, 5, "120"},
+        BrokenLayout{"a layout made for other lines of text", [](LayoutObject& o) { o.properties.push_back({"TextHeight", Int(16), 5}); }, 5, "16"},
+        BrokenLayout{"handlers expected after reading", [](LayoutObject& o) { o.properties.push_back({"OldCreateOrder", Id("True"), 5}); }, 5, "True"},
         BrokenLayout{"unknown bevel shape", [](LayoutObject& o) { Prop(o, 1, 0).value = Id("bsCircle"); }, 16, "bsCircle"},
         BrokenLayout{"number for a string", [](LayoutObject& o) { Prop(o, 0, 2).value = Int(5); }, 8, "5"},
         BrokenLayout{"string for a number", [](LayoutObject& o) { Prop(o, 0, 0).value = Str("x"); }, 6, "'x'"},
@@ -163,27 +176,57 @@ INSTANTIATE_TEST_SUITE_P(
         return name;
     });
 
-TEST(LayoutBuilder, FieldsBindOnlyToAnExistingComponentOfTheirClass) {
-    TTestForm form(nullptr);
-    BuildLayout(form, SampleLayout());
-    TLabel* label = nullptr;
+namespace {
+// Forms whose fields the sample layout cannot serve: one names a component the layout lacks,
+// one takes a frame for a label.
+class TFormMissingALabel : public TTestForm {
+public:
+    using TTestForm::TTestForm;
+    TLabel* Label10 = nullptr;
+};
+class TFormTakingAFrameForALabel : public TTestForm {
+public:
+    using TTestForm::TTestForm;
+    TLabel* frame = nullptr;
+};
+[[maybe_unused]] const TComponentClass& missingALabelClass =
+    RegisterClass(ClassOf<TFormMissingALabel, TTestForm>("TFormMissingALabel").Field("Label10", &TFormMissingALabel::Label10));
+[[maybe_unused]] const TComponentClass& frameForALabelClass = RegisterClass(
+    ClassOf<TFormTakingAFrameForALabel, TTestForm>("TFormTakingAFrameForALabel").Field("Bevel1", &TFormTakingAFrameForALabel::frame));
+
+template <class Form>
+void ExpectFieldError(int line, const char* word) {
+    LayoutObject layout = SampleLayout();
+    Form form(nullptr);
+    layout.className = FindClass(typeid(Form))->Name();
     try {
-        form.BindField("Label10", label);
-        FAIL();
+        ReadComponent(form, layout);
+        FAIL() << "read a layout that leaves a field wrong";
     } catch (const ELayoutError& e) {
-        EXPECT_EQ(e.Word(), "Label10");
-        EXPECT_EQ(e.Line(), 1);
-    }
-    try {
-        form.BindField("Bevel1", label);
-        FAIL();
-    } catch (const ELayoutError& e) {
-        EXPECT_EQ(e.Word(), "Bevel1");
-        EXPECT_EQ(e.Line(), 15);
+        EXPECT_EQ(e.Line(), line);
+        EXPECT_EQ(e.Word(), word);
     }
 }
+}  // namespace
 
-TEST(LayoutBuilder, ReadingAnAbsentLayoutIsAnError) {
+TEST(ControlClasses, FieldsBindOnlyToAnExistingComponentOfTheirClass) {
+    ExpectFieldError<TFormMissingALabel>(1, "Label10");
+    ExpectFieldError<TFormTakingAFrameForALabel>(15, "Bevel1");
+}
+
+// Each class the layouts may name makes objects that know themselves by that name.
+TEST(ControlClasses, EachMakesObjectsOfItsOwnName) {
+    TForm form(nullptr);
+    for (const char* name : {"TLabel", "TEdit", "TBevel", "TImage", "TMainMenu", "TMenuItem"}) {
+        const TComponentClass* cls = FindClass(name);
+        ASSERT_TRUE(cls && cls->Creatable()) << name;
+        EXPECT_EQ(cls->Create(form)->ClassName(), name);
+    }
+    EXPECT_EQ(form.ClassName(), "TForm");
+    EXPECT_FALSE(FindClass("TForm")->Creatable()) << "a form is read into, never made by the reader";
+}
+
+TEST(ControlClasses, ReadingAnAbsentLayoutIsAnError) {
     TTestForm form(nullptr);
     EXPECT_THROW(form.ReadLayout("Nothing.dfm"), ELayoutError);
 }

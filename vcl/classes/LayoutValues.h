@@ -4,10 +4,8 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
-#include "Colors.h"
-#include "Cursors.h"
-#include "Font.h"
 #include "LayoutError.h"
 #include "LayoutTree.h"
 
@@ -20,12 +18,10 @@ std::string ValueWord(const LayoutValue& value);
 std::string StringValue(const LayoutProperty& property);
 int IntegerValue(const LayoutProperty& property);
 bool BooleanValue(const LayoutProperty& property);
-TColor ColorValue(const LayoutProperty& property);
-TCursor CursorValue(const LayoutProperty& property);
-TFontStyles FontStyleValue(const LayoutProperty& property);
-int CharsetValue(const LayoutProperty& property);
 // An identifier: its word, unchecked (component and handler names).
 std::string IdentifierValue(const LayoutProperty& property);
+// A set ([fsBold]): the identifiers between its brackets.
+const std::vector<std::string>& SetValue(const LayoutProperty& property);
 
 // One of a fixed set of identifiers.
 template <class T>

@@ -14,7 +14,9 @@ public:
     explicit TComponent(TComponent* owner) : owner_(owner) {}
     ~TComponent() override;
 
-    std::string_view ClassName() const override { return "TComponent"; }
+    // The name its class is registered under for the layout ("TLabel"); empty for a class that
+    // is not registered.
+    std::string_view ClassName() const;
 
     const std::string& Name() const { return name_; }
     void SetName(std::string name) { name_ = std::move(name); }
@@ -33,6 +35,11 @@ public:
     std::size_t ComponentCount() const { return components_.size(); }
     TComponent* Components(std::size_t index) const { return components_.at(index).get(); }
 
+    // The reader calls this for an object it made from a layout, with the component whose block
+    // the object stands in. False when the object may not stand there. A component with no
+    // place of its own stands only directly in its owner's block.
+    virtual bool SetParentComponent(TComponent& parent) { return &parent == owner_; }
+
 protected:
     // Destroys the owned components, the last created first.
     void DestroyComponents();
@@ -44,3 +51,6 @@ private:
     TComponent* owner_;
     std::vector<std::unique_ptr<TComponent>> components_;
 };
+
+// Whether two component names are the same name (letters compare without case).
+bool SameName(std::string_view a, std::string_view b);

@@ -2,16 +2,22 @@
 
 #include <algorithm>
 #include <cctype>
+#include <typeinfo>
 
-namespace {
+#include "ComponentClass.h"
+
 bool SameName(std::string_view a, std::string_view b) {
     return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
         return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
     });
 }
-}  // namespace
 
 TComponent::~TComponent() { DestroyComponents(); }
+
+std::string_view TComponent::ClassName() const {
+    const TComponentClass* cls = FindClass(typeid(*this));
+    return cls ? std::string_view(cls->Name()) : std::string_view();
+}
 
 void TComponent::AdoptComponent(std::unique_ptr<TComponent> component) {
     component->owner_ = this;
