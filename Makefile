@@ -1,23 +1,38 @@
-# The two commands a user needs: `make run` and `make test`. Both install what is missing first.
+# The two commands a user needs: `make run` and `make test`. Both install what is missing first:
+# `make run` only what building and running need (make deps), `make test` the test tools too
+# (make test-deps).
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc)
 
-.PHONY: deps build build-asan run test unit bench screenshot clean
+# The project's own builds treat warnings as errors; tests and benchmarks are built where their
+# tools are installed.
+CONFIGURE  = cmake -S . -DQUARVEL_WERROR=ON
+WITH_TESTS = -DBUILD_TESTING=ON -DQUARVEL_BENCHMARKS=ON
+
+.PHONY: deps test-deps program build build-asan run test unit bench screenshot clean
 
 deps:
 	@bash scripts/install-deps
 
-build: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+test-deps:
+	@bash scripts/install-deps --test
+
+# The program alone: tests and benchmarks off, so their tools are not needed.
+program: deps
+	$(CONFIGURE) -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF -DQUARVEL_BENCHMARKS=OFF
+	cmake --build $(BUILD) -j $(JOBS) --target quarvel
+
+build: test-deps
+	$(CONFIGURE) -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(WITH_TESTS)
 	cmake --build $(BUILD) -j $(JOBS)
 
-build-asan: deps
-	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DQUARVEL_SANITIZE=ON
+build-asan: test-deps
+	$(CONFIGURE) -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DQUARVEL_SANITIZE=ON $(WITH_TESTS)
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 
 # Opens the window (needs a display).
-run: build
+run: program
 	$(BUILD)/bin/quarvel
 
 # Every test, in a plain build and in a sanitizer build.
@@ -33,7 +48,7 @@ bench: build
 	bash bench/run-all $(BUILD)
 
 # The README's picture: the window under Xvfb after typing 47 and calculating.
-screenshot: build
+screenshot: test-deps program
 	bash tests/ui/screenshot $(BUILD)/bin/quarvel docs/screenshot.png
 
 clean:
