@@ -14,7 +14,6 @@
 #include <X11/extensions/Xdamage.h>
 #include <poll.h>
 #include <signal.h>
-#include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <time.h>
@@ -27,7 +26,7 @@
 #include <string>
 #include <vector>
 
-extern char** environ;
+#include "Process.h"
 
 namespace {
 
@@ -68,12 +67,9 @@ public:
 
     Sample Run(const std::string& program) {
         Discard();
-        std::vector<char*> argv = {const_cast<char*>(program.c_str()), nullptr};
         const double start = NowMs();
-        pid_t child = 0;
-        if (posix_spawn(&child, program.c_str(), nullptr, nullptr, argv.data(), environ) != 0) {
-            throw std::runtime_error("cannot start " + program);
-        }
+        const pid_t child = test_support::Spawn({program});
+        if (child <= 0) throw std::runtime_error("cannot start " + program);
         Sample sample;
         std::map<Window, Damage> monitors;
         Window mapped = None;

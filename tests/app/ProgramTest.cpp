@@ -7,9 +7,6 @@
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
-#include <fcntl.h>
-#include <signal.h>
-#include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -17,23 +14,21 @@
 #include <chrono>
 #include <cstdint>
 #include <cstdlib>
-#include <cstring>
 #include <fstream>
-#include <functional>
 #include <iterator>
 #include <optional>
 #include <string>
-#include <thread>
 #include <vector>
 
-extern char** environ;
+#include "Process.h"
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
 using std::chrono::milliseconds;
 
 const std::string kTitle = "Quarvel";
+// Longer than any test takes: a program left running by a broken test is ended then.
+constexpr std::chrono::seconds kLifetime(120);
 
 // Positions in the window, from the main window's layout: controls sit in client coordinates
 // below the 20-pixel menu bar.
@@ -52,71 +47,10 @@ constexpr int kBoxMargin = 12, kBoxButtonHeight = 23;
 
 constexpr std::uint32_t kNavy = 0x000080, kLime = 0x00ff00, kRed = 0xff0000;
 
-// Waits until `done` holds, for at most `limit`; true if it did.
-bool WaitUntil(const std::function<bool()>& done, milliseconds limit = milliseconds(10000)) {
-    const auto deadline = Clock::now() + limit;
-    while (!done()) {
-        if (Clock::now() > deadline) return false;
-        std::this_thread::sleep_for(milliseconds(10));
-    }
-    return true;
-}
-
-// A child process: `argv` started under `timeout`, so that nothing outlives a broken test.
-class Child {
-public:
-    Child(std::vector<std::string> argv, std::vector<std::string> env, const std::string& stderrPath = "") {
-        argv.insert(argv.begin(), {"timeout", "120"});
-        std::vector<char*> args;
-        for (auto& a : argv) args.push_back(a.data());
-        args.push_back(nullptr);
-        std::vector<char*> envp;
-        for (auto& e : env) envp.push_back(e.data());
-        envp.push_back(nullptr);
-        posix_spawn_file_actions_t files;
-        posix_spawn_file_actions_init(&files);
-        if (!stderrPath.empty())
-            posix_spawn_file_actions_addopen(&files, STDERR_FILENO, stderrPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        if (posix_spawnp(&pid_, "timeout", &files, nullptr, args.data(), envp.data()) != 0) pid_ = -1;
-        posix_spawn_file_actions_destroy(&files);
-    }
-    ~Child() {
-        if (Running()) {
-            kill(pid_, SIGTERM);
-            if (!WaitForExit(milliseconds(5000))) {
-                kill(pid_, SIGKILL);
-                waitpid(pid_, nullptr, 0);
-            }
-        }
-    }
-    Child(const Child&) = delete;
-    Child& operator=(const Child&) = delete;
-
-    bool Started() const { return pid_ > 0; }
-    bool Running() const { return Started() && !status_; }
-
-    // The raw wait status once the process has ended within `limit`.
-    std::optional<int> WaitForExit(milliseconds limit) {
-        WaitUntil(
-            [this] {
-                int status = 0;
-                if (!status_ && waitpid(pid_, &status, WNOHANG) == pid_) status_ = status;
-                return status_.has_value();
-            },
-            limit);
-        return status_;
-    }
-
-private:
-    pid_t pid_ = -1;
-    std::optional<int> status_;
-};
-
-std::vector<std::string> Environment() {
-    std::vector<std::string> env;
-    for (char** e = environ; *e; ++e) env.emplace_back(*e);
-    return env;
-}
+using test_support::Child;
+using test_support::Environment;
+using test_support::WaitUntil;
+using test_support::Xdotool;
 
 std::vector<std::string> EnvironmentWithDisplay(const std::optional<std::string>& display) {
     std::vector<std::string> env;
@@ -124,16 +58,6 @@ std::vector<std::string> EnvironmentWithDisplay(const std::optional<std::string>
         if (e.rfind("DISPLAY=", 0) != 0) env.push_back(e);
     if (display) env.push_back("DISPLAY=" + *display);
     return env;
-}
-
-// Runs one xdotool command line to its end; true when it succeeded.
-bool Xdotool(const std::vector<std::string>& args) {
-    std::vector<std::string> argv = {"xdotool"};
-    argv.insert(argv.end(), args.begin(), args.end());
-    Child tool(argv, Environment());
-    if (!tool.Started()) return false;
-    const auto status = tool.WaitForExit(milliseconds(15000));
-    return status && WIFEXITED(*status) && WEXITSTATUS(*status) == 0;
 }
 
 // A rectangle of a window's pixels as 0xRRGGBB (the test server is 24-bit TrueColor).
@@ -243,7 +167,7 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(screen_.Open()) << "the test has no X display";
         ASSERT_TRUE(screen_.WindowsTitled(kTitle).empty()) << "a window titled Quarvel is left from before";
-        program_.emplace(std::vector<std::string>{QUARVEL_EXECUTABLE}, Environment());
+        program_.emplace(std::vector<std::string>{QUARVEL_EXECUTABLE}, kLifetime);
         ASSERT_TRUE(program_->Started()) << "quarvel did not start";
         ASSERT_TRUE(WaitUntil([this] {
             const auto windows = screen_.WindowsTitled(kTitle);
@@ -461,7 +385,7 @@ TEST_P(ProgramWithoutDisplay, ExitsWithOneAndAMessage) {
     close(fd);
     std::optional<int> status;
     {
-        Child program({QUARVEL_EXECUTABLE}, EnvironmentWithDisplay(GetParam().display), path);
+        Child program({QUARVEL_EXECUTABLE}, kLifetime, EnvironmentWithDisplay(GetParam().display), path);
         ASSERT_TRUE(program.Started());
         status = program.WaitForExit(milliseconds(10000));
     }

@@ -5,59 +5,36 @@
 
 #include <FL/Fl.H>
 #include <FL/x.H>
-#include <spawn.h>
-#include <sys/wait.h>
 
 #include <chrono>
 #include <string>
 #include <vector>
 
-extern char** environ;
+#include "Process.h"
 
 namespace real_input {
 
-// Pumps FLTK's events until `done()` holds or ten seconds have passed; says whether it holds.
+// What the test does between looks at a condition: FLTK answers the events meanwhile.
+inline void AnswerEvents() { Fl::wait(0.01); }
+
+// Answers FLTK's events until `done()` holds or ten seconds have passed; says whether it holds.
 template <class Condition>
 bool WaitUntil(Condition done) {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-    while (!done()) {
-        if (std::chrono::steady_clock::now() > deadline) return false;
-        Fl::wait(0.01);
-    }
-    return true;
+    return test_support::WaitUntil(done, AnswerEvents);
 }
 
-// Starts `xdotool args...` in a child process, which gives up after ten seconds; -1 if it did not start.
+// Starts `xdotool args...` in a child process, which gives up after ten seconds; -1 if it did not
+// start. What this process asked of the server is done before xdotool acts.
 inline pid_t StartXdotool(std::vector<std::string> args) {
-    args.insert(args.begin(), {"timeout", "10", "xdotool"});
-    std::vector<char*> argv;
-    for (auto& a : args) argv.push_back(a.data());
-    argv.push_back(nullptr);
-    XSync(fl_display, False);  // what this process asked of the server is done before xdotool acts
-    pid_t pid = 0;
-    if (posix_spawnp(&pid, "timeout", nullptr, nullptr, argv.data(), environ) != 0) return -1;
-    return pid;
-}
-
-// Whether the child has ended well; does not wait.
-inline bool Finished(pid_t pid, bool& ok) {
-    int status = 0;
-    if (waitpid(pid, &status, WNOHANG) != pid) return false;
-    ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
-    return true;
+    args.insert(args.begin(), "xdotool");
+    XSync(fl_display, False);
+    return test_support::Spawn(test_support::UnderTimeout(std::move(args), std::chrono::seconds(10)));
 }
 
 // Runs xdotool to its end while FLTK answers the events it causes; true when it succeeded.
 inline bool Xdotool(std::vector<std::string> args) {
-    const pid_t pid = StartXdotool(std::move(args));
-    if (pid <= 0) return false;
-    bool ok = false;
-    if (!WaitUntil([&] { return Finished(pid, ok); })) {
-        int status = 0;
-        waitpid(pid, &status, 0);  // timeout ends it within ten seconds
-        return false;
-    }
-    return ok;
+    XSync(fl_display, False);
+    return test_support::Xdotool(std::move(args), AnswerEvents);
 }
 
 }  // namespace real_input
