@@ -3,6 +3,8 @@
 // Every wait is a bounded loop on a condition that the failure message names.
 #include <gtest/gtest.h>
 
+#include "MenuGeometry.h"
+
 // After gtest: Xlib's macros (None, Bool) would break its headers.
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
@@ -193,10 +195,11 @@ protected:
         return p.rgb.empty() ? 0x1000000 : p.rgb.front();
     }
 
-    // The menu bar draws each item's glyph and caption on the bar's ground, items 16 pixels apart
-    // at least, words within an item a few pixels apart; runs of drawn columns separated by 10 or
-    // more ground columns are the items.
+    // The menu bar draws each item's glyph and caption on the bar's ground, the items' labels the
+    // bar's padding apart at least, words within an item a few pixels apart; runs of drawn columns
+    // separated by more ground columns than that are the items.
     void FindMenuItems() {
+        constexpr int kItemGap = menu_geometry::kBarItemPadding - 6;
         const Pixels bar = screen_.Read(window_, 0, 0, kClientWidth, kMenuBarHeight);
         ASSERT_FALSE(bar.rgb.empty()) << "the menu bar could not be read";
         const std::uint32_t ground = bar.At(2, kMenuBarHeight / 2);
@@ -208,7 +211,7 @@ protected:
             bool ink = false;
             for (int y = 1; y < bar.height - 1; ++y) ink = ink || bar.At(x, y) != ground;
             if (!ink) continue;
-            if (x - lastInk > 10) {
+            if (x - lastInk > kItemGap) {
                 closeRun();
                 runStart = x;
             }

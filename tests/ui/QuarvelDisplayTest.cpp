@@ -14,6 +14,7 @@
 
 #include "FormDisplay.h"
 #include "FormatSettings.h"
+#include "MenuGeometry.h"
 #include "QuarvelUnit1.h"
 #include "TApplication.h"
 // Last: Xlib's macros (None, Bool) would break the headers above.
@@ -70,17 +71,12 @@ protected:
         return {form->Label9, form->Label10, form->Label11, form->Label12, form->Label13, form->Label14, form->Label15};
     }
 
-    // The centre of a top-level menu item, where a person clicks it; the bar lays its items
-    // from x 6, each as wide as its glyph and text plus 16.
+    // The centre of a top-level menu item, where a person clicks it.
     real_input::ScreenPoint MenuItemCentre(const TMenuItem& item) const {
-        const Fl_Menu_Bar& bar = *form->MainMenu1->Widget();
         const std::vector<TMenuItem*>& items = form->MainMenu1->Items();
-        const auto index = std::find(items.begin(), items.end(), &item) - items.begin();
-        int x = bar.x() + 6;
-        const Fl_Menu_Item* m = bar.menu();
-        for (auto i = 0; i < index; ++i, m = m->next()) x += m->measure(nullptr, &bar) + 16;
-        const int w = m->measure(nullptr, &bar) + 16;
-        return {form->Window()->x_root() + x + w / 2, form->Window()->y_root() + bar.y() + bar.h() / 2};
+        const auto index = static_cast<std::size_t>(std::find(items.begin(), items.end(), &item) - items.begin());
+        const menu_geometry::Point p = menu_geometry::BarItemCentre(*form->MainMenu1->Widget(), index);
+        return {form->Window()->x_root() + p.x, form->Window()->y_root() + p.y};
     }
 
     std::unique_ptr<TQuarvel> form;
@@ -483,8 +479,7 @@ struct SubmenuClick {
     bool gaveUp = false;
 };
 
-// Once the list is up, clicks the middle of the chosen row. Rows are as tall as the tallest
-// entry plus 4, under a border of equal width at top and bottom (FLTK's menu window layout).
+// Once the list is up, clicks the middle of the chosen row.
 void ClickChosenRow(void* data) {
     auto& click = *static_cast<SubmenuClick*>(data);
     Fl_Window* list = OpenDropDown();
@@ -492,17 +487,9 @@ void ClickChosenRow(void* data) {
         Fl::repeat_timeout(0.01, ClickChosenRow, data);
         return;
     }
-    int row = 0;
-    for (const Fl_Menu_Item* m : click.items) {
-        int h = 0;
-        m->measure(&h, click.bar);
-        row = std::max(row, h + 4);
-    }
-    const int n = static_cast<int>(click.items.size());
-    const int border = (list->h() - (row * n - 4) - 3) / 2;
-    const int y = list->y_root() + border + 1 + static_cast<int>(click.chosen) * row + (row - 4) / 2;
-    const int x = list->x_root() + 40;
-    click.clicker = real_input::StartXdotool({"mousemove", "--sync", std::to_string(x), std::to_string(y), "click", "1"});
+    const menu_geometry::Point p = menu_geometry::ListRowCentre(*list, *click.bar, click.items, click.chosen);
+    click.clicker = real_input::StartXdotool(
+        {"mousemove", "--sync", std::to_string(list->x_root() + p.x), std::to_string(list->y_root() + p.y), "click", "1"});
 }
 
 // A menu that never closed would hang the test: Escape closes it, and the test fails.
