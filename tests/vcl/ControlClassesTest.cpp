@@ -54,7 +54,7 @@ LayoutObject SampleLayout() {
                         {"Color", Id("clAqua"), 9}, {"Font.Style", Set({"fsBold"}), 10}, {"Cursor", Id("crDrag"), 11},
                         {"Hint", Str("Результат расчёта"), 12}, {"ShowHint", Id("True"), 13}, {"Visible", Id("False"), 14}},
                        {}};
-    LayoutObject bevel{"Bevel1", "TBevel", 15, {{"Shape", Id("bsFrame"), 16}, {"Style", Id("bsRaised"), 17}}, {}};
+    LayoutObject bevel{"Bevel1", "TBevel", 15, {{"Shape", Id("bsBox"), 16}, {"Style", Id("bsRaised"), 17}}, {}};
     LayoutObject image{"Image1", "TImage", 18, {{"Picture", Str("dot.png"), 19}}, {}};
     LayoutObject edit{"Edit1", "TEdit", 20, {{"Text", Str("0"), 21}, {"Color", Id("clMenu"), 22}}, {}};
     LayoutObject note{"N4", "TMenuItem", 26, {{"Caption", Str("Заметка"), 27}}, {}};
@@ -86,7 +86,7 @@ TEST(ControlClasses, BuildEveryComponentWithItsProperties) {
     EXPECT_TRUE(label->HintShown());
     EXPECT_FALSE(label->Visible());
 
-    EXPECT_EQ(form.Bevel1->Shape(), bsFrame);
+    EXPECT_EQ(form.Bevel1->Shape(), bsBox);
     EXPECT_EQ(form.Bevel1->Style(), bsRaised);
 
     EXPECT_EQ(form.Image1->Picture().Width(), 3);
@@ -155,6 +155,7 @@ INSTANTIATE_TEST_SUITE_P(
         BrokenLayout{"a layout made at another density", [](LayoutObject& o) { o.properties.push_back({"PixelsPerInch", Int(120), 5}); }, 5, "120"},
         BrokenLayout{"a layout made for other lines of text", [](LayoutObject& o) { o.properties.push_back({"TextHeight", Int(16), 5}); }, 5, "16"},
         BrokenLayout{"handlers expected after reading", [](LayoutObject& o) { o.properties.push_back({"OldCreateOrder", Id("True"), 5}); }, 5, "True"},
+        BrokenLayout{"a bevel shape not drawn here", [](LayoutObject& o) { Prop(o, 1, 0).value = Id("bsFrame"); }, 16, "bsFrame"},
         BrokenLayout{"unknown bevel shape", [](LayoutObject& o) { Prop(o, 1, 0).value = Id("bsCircle"); }, 16, "bsCircle"},
         BrokenLayout{"number for a string", [](LayoutObject& o) { Prop(o, 0, 2).value = Int(5); }, 8, "5"},
         BrokenLayout{"string for a number", [](LayoutObject& o) { Prop(o, 0, 0).value = Str("x"); }, 6, "'x'"},

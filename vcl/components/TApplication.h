@@ -36,7 +36,6 @@ public:
         reference = InsertComponent(std::make_unique<Form>(this));
         if (!mainForm_) mainForm_ = reference;
     }
-    TForm* MainForm() const { return mainForm_; }
 
     // Shows the main form and runs the message loop until the main form closes.
     void Run();

@@ -21,65 +21,23 @@ void TBevel::SetStyle(TBevelStyle style) {
     Redraw();
 }
 
-namespace {
-// A 1-px rectangle: `topLeft` on its top and left edges, `bottomRight` on the other two.
-void FrameRect(int x, int y, int w, int h, Fl_Color topLeft, Fl_Color bottomRight) {
-    if (w <= 0 || h <= 0) return;
-    fl_color(topLeft);
-    fl_xyline(x, y, x + w - 1);
-    fl_yxline(x, y, y + h - 1);
-    fl_color(bottomRight);
-    fl_xyline(x, y + h - 1, x + w - 1);
-    fl_yxline(x + w - 1, y, y + h - 1);
-}
-}  // namespace
-
 void TBevel::Paint() {
-    const Fl_Widget& wd = *Widget();
-    const int x = wd.x(), y = wd.y(), w = wd.w(), h = wd.h();
-    const Fl_Color shadow = ToFlColor(clBtnShadow);
-    const Fl_Color highlight = ToFlColor(clBtnHighlight);
+    const Fl_Widget& w = *Widget();
+    if (w.w() <= 0 || w.h() <= 0) return;
     // Lowered: the light falls from the top left onto a dent, so the top-left edges are in shadow.
-    const Fl_Color first = style_ == bsLowered ? shadow : highlight;
-    const Fl_Color second = style_ == bsLowered ? highlight : shadow;
-    if (w <= 0 || h <= 0) return;
-    fl_push_clip(x, y, w, h);
-    switch (shape_) {
-    case bsBox: FrameRect(x, y, w, h, first, second); break;
-    case bsFrame:  // an etched groove (lowered) or ridge (raised): two offset rectangles
-        FrameRect(x + 1, y + 1, w - 1, h - 1, second, second);
-        FrameRect(x, y, w - 1, h - 1, first, first);
-        break;
-    case bsTopLine:
-        fl_color(first), fl_xyline(x, y, x + w - 1);
-        fl_color(second), fl_xyline(x, y + 1, x + w - 1);
-        break;
-    case bsBottomLine:
-        fl_color(first), fl_xyline(x, y + h - 2, x + w - 1);
-        fl_color(second), fl_xyline(x, y + h - 1, x + w - 1);
-        break;
-    case bsLeftLine:
-        fl_color(first), fl_yxline(x, y, y + h - 1);
-        fl_color(second), fl_yxline(x + 1, y, y + h - 1);
-        break;
-    case bsRightLine:
-        fl_color(first), fl_yxline(x + w - 2, y, y + h - 1);
-        fl_color(second), fl_yxline(x + w - 1, y, y + h - 1);
-        break;
-    case bsSpacer: break;
-    }
-    fl_pop_clip();
+    const bool lowered = style_ == bsLowered;
+    const int right = w.x() + w.w() - 1, bottom = w.y() + w.h() - 1;
+    fl_color(ToFlColor(lowered ? clBtnShadow : clBtnHighlight));
+    fl_xyline(w.x(), w.y(), right);
+    fl_yxline(w.x(), w.y(), bottom);
+    fl_color(ToFlColor(lowered ? clBtnHighlight : clBtnShadow));
+    fl_xyline(w.x(), bottom, right);
+    fl_yxline(right, w.y(), bottom);
 }
 
 namespace {
 TBevelShape ShapeValue(const LayoutProperty& p) {
-    return EnumValue<TBevelShape>(p, {{"bsBox", bsBox},
-                                      {"bsFrame", bsFrame},
-                                      {"bsTopLine", bsTopLine},
-                                      {"bsBottomLine", bsBottomLine},
-                                      {"bsLeftLine", bsLeftLine},
-                                      {"bsRightLine", bsRightLine},
-                                      {"bsSpacer", bsSpacer}});
+    return EnumValue<TBevelShape>(p, {{"bsBox", bsBox}});
 }
 
 TBevelStyle StyleValue(const LayoutProperty& p) {

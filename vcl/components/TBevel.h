@@ -2,11 +2,12 @@
 
 #include "TControl.h"
 
-enum TBevelShape { bsBox, bsFrame, bsTopLine, bsBottomLine, bsLeftLine, bsRightLine, bsSpacer };
+// The shapes a bevel is drawn in here: a box round its bounds.
+enum TBevelShape { bsBox };
 enum TBevelStyle { bsLowered, bsRaised };
 
-// A 3-D frame or line drawn in the classic shadow and highlight colours; its inside stays clear,
-// so whatever lies beneath shows through.
+// A 3-D frame drawn in the classic shadow and highlight colours; its inside stays clear, so
+// whatever lies beneath shows through.
 class TBevel : public TControl {
 public:
     explicit TBevel(TComponent* owner);

@@ -42,7 +42,6 @@ TMainMenu::~TMainMenu() {
 }
 
 void TMainMenu::Add(TMenuItem& item) {
-    item.parentItem_ = nullptr;
     items_.push_back(&item);
     item.AttachTo(this);
     Rebuild();

@@ -16,7 +16,6 @@ void TMenuItem::SetBitmap(TPicture bitmap) {
 }
 
 void TMenuItem::Add(TMenuItem& item) {
-    item.parentItem_ = this;
     items_.push_back(&item);
     item.AttachTo(menu_);
     Changed();

@@ -26,7 +26,6 @@ public:
     // The submenu. Items are owned by the form; the menu only links them.
     void Add(TMenuItem& item);
     const std::vector<TMenuItem*>& Items() const { return items_; }
-    TMenuItem* ParentItem() const { return parentItem_; }
 
     // What a click on the item does: runs OnClick when there is one.
     void Click();
@@ -40,6 +39,5 @@ private:
     TPicture bitmap_;
     TNotifyEvent onClick_;
     std::vector<TMenuItem*> items_;
-    TMenuItem* parentItem_ = nullptr;
     TMainMenu* menu_ = nullptr;
 };
