@@ -155,6 +155,8 @@ INSTANTIATE_TEST_SUITE_P(
         BrokenLayout{"a layout made at another density", [](LayoutObject& o) { o.properties.push_back({"PixelsPerInch", Int(120), 5}); }, 5, "120"},
         BrokenLayout{"a layout made for other lines of text", [](LayoutObject& o) { o.properties.push_back({"TextHeight", Int(16), 5}); }, 5, "16"},
         BrokenLayout{"handlers expected after reading", [](LayoutObject& o) { o.properties.push_back({"OldCreateOrder", Id("True"), 5}); }, 5, "True"},
+        BrokenLayout{"a colour for a frame", [](LayoutObject& o) { o.children[1].properties.push_back({"Color", Id("clRed"), 18}); }, 18, "Color"},
+        BrokenLayout{"a font for a picture", [](LayoutObject& o) { o.children[2].properties.push_back({"Font.Height", Int(-11), 20}); }, 20, "Font.Height"},
         BrokenLayout{"a bevel shape not drawn here", [](LayoutObject& o) { Prop(o, 1, 0).value = Id("bsFrame"); }, 16, "bsFrame"},
         BrokenLayout{"unknown bevel shape", [](LayoutObject& o) { Prop(o, 1, 0).value = Id("bsCircle"); }, 16, "bsCircle"},
         BrokenLayout{"number for a string", [](LayoutObject& o) { Prop(o, 0, 2).value = Int(5); }, 8, "5"},

@@ -4,8 +4,8 @@
 #include "ControlValues.h"
 #include "LayoutValues.h"
 
-// Font.Name, Font.Height, ... of a control or a form: each sets one field of its font (from then
-// on a control keeps a font of its own).
+// Font.Name, Font.Height, ... of a form or of a control that draws text: each sets one field of
+// its font (from then on a control keeps a font of its own).
 template <class C, class Base>
 void AddFontProperties(ClassOf<C, Base>& cls) {
     auto field = [&cls](const char* name, auto apply) {
@@ -21,4 +21,12 @@ void AddFontProperties(ClassOf<C, Base>& cls) {
     field("Font.Style", [](TFont& f, const LayoutProperty& p) { f.Style = FontStyleValue(p); });
     // Text is UTF-8 and drawn as written: the default character set is the only one there is.
     field("Font.Charset", [](TFont&, const LayoutProperty& p) { EnumValue<bool>(p, {{"DEFAULT_CHARSET", true}}); });
+}
+
+// What a control that draws its text on its own ground reads (labels, entry boxes; frames and
+// pictures draw neither).
+template <class C, class Base>
+void AddTextProperties(ClassOf<C, Base>& cls) {
+    cls.Property("Color", &C::SetColor, ColorValue).Property("ParentFont", &C::SetParentFont, BooleanValue);
+    AddFontProperties(cls);
 }

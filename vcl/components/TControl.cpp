@@ -5,7 +5,7 @@
 
 #include "ComponentClass.h"
 #include "ControlValues.h"
-#include "FontProperties.h"
+#include "LayoutValues.h"
 #include "TForm.h"
 
 TControl::TControl(TComponent* owner, std::unique_ptr<Fl_Widget> widget)
@@ -124,13 +124,10 @@ namespace {
         .Property("Width", &TControl::SetWidth, IntegerValue)
         .Property("Height", &TControl::SetHeight, IntegerValue)
         .Property("Visible", &TControl::SetVisible, BooleanValue)
-        .Property("Color", &TControl::SetColor, ColorValue)
         .Property("Cursor", &TControl::SetCursor, CursorValue)
         .Property("Hint", &TControl::SetHint, StringValue)
         .Property("ShowHint", &TControl::SetShowHint, BooleanValue)
-        .Property("ParentShowHint", &TControl::SetParentShowHint, BooleanValue)
-        .Property("ParentFont", &TControl::SetParentFont, BooleanValue);
-    AddFontProperties(control);
+        .Property("ParentShowHint", &TControl::SetParentShowHint, BooleanValue);
     return RegisterClass(control);
 }();
 }  // namespace

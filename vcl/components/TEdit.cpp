@@ -5,6 +5,7 @@
 #include "ComponentClass.h"
 #include "FlColor.h"
 #include "FlFont.h"
+#include "FontProperties.h"
 #include "LayoutValues.h"
 
 namespace {
@@ -34,6 +35,10 @@ void TEdit::FontChanged() {
 void TEdit::ColorChanged() { InputOf(Widget()).color(ToFlColor(Color())); }
 
 namespace {
-[[maybe_unused]] const TComponentClass& editClass =
-    RegisterClass(ClassOf<TEdit, TControl>("TEdit").Creatable().Property("Text", &TEdit::SetText, StringValue));
+[[maybe_unused]] const TComponentClass& editClass = []() -> const TComponentClass& {
+    ClassOf<TEdit, TControl> edit("TEdit");
+    edit.Creatable().Property("Text", &TEdit::SetText, StringValue);
+    AddTextProperties(edit);
+    return RegisterClass(edit);
+}();
 }  // namespace

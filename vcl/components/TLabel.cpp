@@ -7,6 +7,7 @@
 #include "ComponentClass.h"
 #include "FlColor.h"
 #include "FlFont.h"
+#include "FontProperties.h"
 #include "LayoutValues.h"
 #include "PaintedWidget.h"
 
@@ -67,10 +68,13 @@ void TLabel::Paint() {
 }
 
 namespace {
-[[maybe_unused]] const TComponentClass& labelClass = RegisterClass(
-    ClassOf<TLabel, TControl>("TLabel")
-        .Creatable()
+[[maybe_unused]] const TComponentClass& labelClass = []() -> const TComponentClass& {
+    ClassOf<TLabel, TControl> label("TLabel");
+    label.Creatable()
         .Property("Caption", &TLabel::SetCaption, StringValue)
         .Property("AutoSize", &TLabel::SetAutoSize, BooleanValue)
-        .Property("Transparent", &TLabel::SetTransparent, BooleanValue));
+        .Property("Transparent", &TLabel::SetTransparent, BooleanValue);
+    AddTextProperties(label);
+    return RegisterClass(label);
+}();
 }  // namespace
