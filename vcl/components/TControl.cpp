@@ -117,9 +117,9 @@ void TControl::Redraw() {
 
 namespace {
 // What every control reads from a layout; each kind of control adds its own.
-[[maybe_unused]] const TComponentClass& controlClass = []() -> const TComponentClass& {
-    ClassOf<TControl, TComponent> control("TControl");
-    control.Property("Left", &TControl::SetLeft, IntegerValue)
+[[maybe_unused]] const TComponentClass& controlClass = RegisterClass(
+    ClassOf<TControl, TComponent>("TControl")
+        .Property("Left", &TControl::SetLeft, IntegerValue)
         .Property("Top", &TControl::SetTop, IntegerValue)
         .Property("Width", &TControl::SetWidth, IntegerValue)
         .Property("Height", &TControl::SetHeight, IntegerValue)
@@ -127,7 +127,5 @@ namespace {
         .Property("Cursor", &TControl::SetCursor, CursorValue)
         .Property("Hint", &TControl::SetHint, StringValue)
         .Property("ShowHint", &TControl::SetShowHint, BooleanValue)
-        .Property("ParentShowHint", &TControl::SetParentShowHint, BooleanValue);
-    return RegisterClass(control);
-}();
+        .Property("ParentShowHint", &TControl::SetParentShowHint, BooleanValue));
 }  // namespace
