@@ -26,7 +26,7 @@
 #include <string>
 #include <vector>
 
-#include "Process.h"
+#include "ChildProcess.h"
 
 namespace {
 
@@ -68,7 +68,7 @@ public:
     Sample Run(const std::string& program) {
         Discard();
         const double start = NowMs();
-        const pid_t child = test_support::Spawn({program});
+        const pid_t child = child_process::Spawn({program});
         if (child <= 0) throw std::runtime_error("cannot start " + program);
         Sample sample;
         std::map<Window, Damage> monitors;

@@ -7,10 +7,11 @@
 #include <FL/x.H>
 
 #include <chrono>
+#include <functional>
 #include <string>
 #include <vector>
 
-#include "Process.h"
+#include "ChildProcess.h"
 
 namespace real_input {
 
@@ -18,9 +19,8 @@ namespace real_input {
 inline void AnswerEvents() { Fl::wait(0.01); }
 
 // Answers FLTK's events until `done()` holds or ten seconds have passed; says whether it holds.
-template <class Condition>
-bool WaitUntil(Condition done) {
-    return test_support::WaitUntil(done, AnswerEvents);
+inline bool WaitUntil(const std::function<bool()>& done) {
+    return child_process::WaitUntil(done, std::chrono::milliseconds(10000), AnswerEvents);
 }
 
 // Starts `xdotool args...` in a child process, which gives up after ten seconds; -1 if it did not
@@ -28,13 +28,13 @@ bool WaitUntil(Condition done) {
 inline pid_t StartXdotool(std::vector<std::string> args) {
     args.insert(args.begin(), "xdotool");
     XSync(fl_display, False);
-    return test_support::Spawn(test_support::UnderTimeout(std::move(args), std::chrono::seconds(10)));
+    return child_process::Spawn(child_process::UnderTimeout(std::move(args), std::chrono::seconds(10)));
 }
 
 // Runs xdotool to its end while FLTK answers the events it causes; true when it succeeded.
 inline bool Xdotool(std::vector<std::string> args) {
     XSync(fl_display, False);
-    return test_support::Xdotool(std::move(args), AnswerEvents);
+    return child_process::Xdotool(std::move(args), AnswerEvents);
 }
 
 }  // namespace real_input
