@@ -31,6 +31,13 @@ inline pid_t StartXdotool(std::vector<std::string> args) {
     return child_process::Spawn(child_process::UnderTimeout(std::move(args), std::chrono::seconds(10)));
 }
 
+// Waits for an xdotool that StartXdotool started to end (timeout ends it within ten seconds);
+// true when it succeeded.
+inline bool Finished(pid_t xdotool) {
+    int status = 0;
+    return waitpid(xdotool, &status, 0) == xdotool && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
 // Runs xdotool to its end while FLTK answers the events it causes; true when it succeeded.
 inline bool Xdotool(std::vector<std::string> args) {
     XSync(fl_display, False);

@@ -11,7 +11,6 @@
 #include <FL/Fl_Window.H>
 #include <FL/fl_draw.H>
 #include <FL/x.H>
-#include <sys/wait.h>
 
 #include <functional>
 #include <string>
@@ -90,9 +89,7 @@ BoxVisit ShowAndClose(const std::string& message, CloseAction close) {
     Fl::remove_timeout(OnBoxOpen, &open);
     Fl::remove_timeout(OnWatchdog, &open);
     if (open.visit.driver > 0) {
-        int status = 0;
-        waitpid(open.visit.driver, &status, 0);
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "xdotool could not act on the box";
+        EXPECT_TRUE(real_input::Finished(open.visit.driver)) << "xdotool could not act on the box";
     }
     return open.visit;
 }
@@ -172,10 +169,8 @@ TEST(ErrorBox, StaysOpenOnOtherKeys) {
     bool stillOpen = false;
     const BoxVisit visit = ShowAndClose("Ошибка", [&stillOpen](BoxVisit& v, Fl_Window& box) {
         PressKey("a")(v, box);
-        int status = 0;
-        waitpid(v.driver, &status, 0);
+        EXPECT_TRUE(real_input::Finished(v.driver)) << "xdotool could not act on the box";
         v.driver = -1;
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "xdotool could not act on the box";
         XSync(fl_display, False);
         Fl::check();
         stillOpen = box.shown();
