@@ -91,4 +91,7 @@ function(quarvel_embed_resources target)
     VERBATIM)
   add_library(${target} STATIC ${output} ${pictures_output})
   target_include_directories(${target} PRIVATE ${CMAKE_SOURCE_DIR}/vcl/resources)
+  if(TARGET quarvel_host_tools)  # a cross build: the decoder is built for the build machine
+    add_dependencies(${target} quarvel_host_tools)
+  endif()
 endfunction()

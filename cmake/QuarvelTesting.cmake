@@ -18,8 +18,8 @@ function(quarvel_add_display_test name)
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest_main GTest::gmock)
   target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests/support)
-  add_test(NAME ${name}
-           COMMAND ${CMAKE_SOURCE_DIR}/tests/support/with-xvfb $<TARGET_FILE:${name}>)
+  add_test(NAME ${name}  # a cross build's emulator runs the test, where it has one
+           COMMAND ${CMAKE_SOURCE_DIR}/tests/support/with-xvfb ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:${name}>)
   set_tests_properties(${name} PROPERTIES LABELS display TIMEOUT 300
                        ENVIRONMENT "LSAN_OPTIONS=suppressions=${CMAKE_SOURCE_DIR}/cmake/lsan-display.supp")
 endfunction()

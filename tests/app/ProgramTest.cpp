@@ -112,6 +112,14 @@ private:
     std::optional<int> status_;
 };
 
+// The command that starts the program: the program itself, or, in a cross build, the emulator
+// that runs it.
+std::vector<std::string> ProgramCommand() {
+    const std::string launcher = QUARVEL_LAUNCHER;
+    if (launcher.empty()) return {QUARVEL_EXECUTABLE};
+    return {launcher, QUARVEL_EXECUTABLE};
+}
+
 std::vector<std::string> Environment() {
     std::vector<std::string> env;
     for (char** e = environ; *e; ++e) env.emplace_back(*e);
@@ -243,7 +251,7 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(screen_.Open()) << "the test has no X display";
         ASSERT_TRUE(screen_.WindowsTitled(kTitle).empty()) << "a window titled Quarvel is left from before";
-        program_.emplace(std::vector<std::string>{QUARVEL_EXECUTABLE}, Environment());
+        program_.emplace(ProgramCommand(), Environment());
         ASSERT_TRUE(program_->Started()) << "quarvel did not start";
         ASSERT_TRUE(WaitUntil([this] {
             const auto windows = screen_.WindowsTitled(kTitle);
@@ -461,7 +469,7 @@ TEST_P(ProgramWithoutDisplay, ExitsWithOneAndAMessage) {
     close(fd);
     std::optional<int> status;
     {
-        Child program({QUARVEL_EXECUTABLE}, EnvironmentWithDisplay(GetParam().display), path);
+        Child program(ProgramCommand(), EnvironmentWithDisplay(GetParam().display), path);
         ASSERT_TRUE(program.Started());
         status = program.WaitForExit(milliseconds(10000));
     }
