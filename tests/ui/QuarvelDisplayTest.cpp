@@ -4,10 +4,12 @@
 
 #include <FL/Fl_Menu_Bar.H>
 #include <FL/Fl_RGB_Image.H>
-#include <FL/Fl_Tooltip.H>
 #include <FL/fl_draw.H>
 
+#include <FL/Fl_Input.H>
+
 #include <algorithm>
+#include <chrono>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -44,6 +46,7 @@ Bounds BoundsOf(const TControl& c) { return {c.Left(), c.Top(), c.Width(), c.Hei
 class QuarvelOnScreen : public ::testing::Test {
 protected:
     void SetUp() override {
+        Application->Initialize();  // opens the display, and lets the hints see the pointer's events
         Application->OnException = [this](const Exception& e) { errors.push_back(e.Message()); };
         form = std::make_unique<TQuarvel>(nullptr);
         form_display::ShowAndSettle(*form);
@@ -89,8 +92,8 @@ protected:
 }  // namespace
 
 TEST_F(QuarvelOnScreen, OpensWhereDesignedWithTheClientAreaOfTheDesign) {
-    EXPECT_EQ(form->Window()->x(), 63);
-    EXPECT_EQ(form->Window()->y(), 122);
+    EXPECT_EQ(form->Left(), 63);
+    EXPECT_EQ(form->Top(), 122);
     EXPECT_EQ(form->Window()->w(), 668);
     EXPECT_EQ(form->Window()->h(), 348);
 }
@@ -256,8 +259,58 @@ TEST_F(QuarvelOnScreen, AnOutOfRangeEntryShowsTheRedWarningAndAnInRangeOneHidesI
     EXPECT_EQ(form->Label9->Caption(), Local("10.00"));
 }
 
-TEST_F(QuarvelOnScreen, TheEntryBoxHoldsTheFocus) {
+namespace {
+Fl_Input& InputOf(const TEdit& edit) { return *static_cast<Fl_Input*>(edit.Widget()); }
+
+// Where the entry box's selection starts and ends (the caret is at one end).
+std::pair<int, int> Selection(const TEdit& edit) {
+    const Fl_Input& input = InputOf(edit);
+    return {std::min(input.position(), input.mark()), std::max(input.position(), input.mark())};
+}
+
+// While the error box runs its own loop, presses Enter in it, as a person would.
+void PressEnterInTheBox(void*) {
+    Fl_Window* box = Fl::modal();
+    if (!box || !box->shown()) {
+        Fl::repeat_timeout(0.01, PressEnterInTheBox);
+        return;
+    }
+    real_input::StartXdotool({"windowfocus", "--sync", std::to_string(fl_xid(box)), "key", "Return"});
+}
+}  // namespace
+
+// The entry box holds the focus with its "0" selected, so that what is typed at once replaces it.
+TEST_F(QuarvelOnScreen, TheEntryBoxHoldsTheFocusWithItsTextSelected) {
     EXPECT_EQ(Fl::focus(), form->Edit1->Widget());
+    EXPECT_EQ(Selection(*form->Edit1), std::make_pair(0, 1));
+    const std::string window = std::to_string(fl_xid(form->Window()));
+    ASSERT_TRUE(real_input::Xdotool({"windowfocus", "--sync", window, "type", "47"}));
+    EXPECT_TRUE(real_input::WaitUntil([&] { return form->Edit1->Text() == "47"; })) << form->Edit1->Text();
+}
+
+// Tab brings the focus round to the entry box, its only windowed control, which selects its text.
+TEST_F(QuarvelOnScreen, TabSelectsTheWholeEntry) {
+    form->Edit1->SetText("1500");
+    InputOf(*form->Edit1).position(2);
+    const std::string window = std::to_string(fl_xid(form->Window()));
+    ASSERT_TRUE(real_input::Xdotool({"windowfocus", "--sync", window, "key", "Tab"}));
+    EXPECT_TRUE(real_input::WaitUntil([&] { return Selection(*form->Edit1) == std::make_pair(0, 4); }));
+    EXPECT_EQ(Fl::focus(), form->Edit1->Widget());
+}
+
+// The focus comes back from the error box to the entry box with its text and selection as they
+// were: what the user had marked to correct is still marked.
+TEST_F(QuarvelOnScreen, TheEntryKeepsItsTextAndSelectionAcrossTheErrorBox) {
+    form->Edit1->SetText("4x7");
+    InputOf(*form->Edit1).position(2, 1);  // the x
+    Application->OnException = nullptr;  // the real error box
+    Fl::add_timeout(0.0, PressEnterInTheBox);
+    form->MainMenu1->Pick(*form->N1);
+    Fl::remove_timeout(PressEnterInTheBox);
+    form_display::Settle();
+    EXPECT_EQ(Fl::focus(), form->Edit1->Widget());
+    EXPECT_EQ(form->Edit1->Text(), "4x7");
+    EXPECT_EQ(Selection(*form->Edit1), std::make_pair(1, 2));
 }
 
 TEST_F(QuarvelOnScreen, ExitClosesTheWindow) {
@@ -269,27 +322,14 @@ TEST_F(QuarvelOnScreen, ExitClosesTheWindow) {
 // ---- The real pointer and keyboard ----
 
 namespace {
-// The tooltip FLTK shows now, or null.
-Fl_Window* ShownTooltip() {
-    for (Fl_Window* w = Fl::first_window(); w; w = Fl::next_window(w))
-        if (w->tooltip_window() && w->shown() && w->visible()) return w;
-    return nullptr;
-}
-
-// The width FLTK gives a tooltip of that text: the text, wrapped as it wraps tips, and its margins.
-int TooltipWidth(const std::string& text) {
-    fl_font(Fl_Tooltip::font(), Fl_Tooltip::size());
-    int w = Fl_Tooltip::wrap_width(), h = 0;
-    fl_measure(text.c_str(), w, h, 0);
-    return w + 2 * Fl_Tooltip::margin_width();
-}
+const THintWindow& Hint() { return Application->Hints().Window(); }
 
 // A place on the screen away from the window, where nothing shows a hint.
 const real_input::ScreenPoint kAway{1200, 1000};
 }  // namespace
 
+// Each control's own hint, whole on one line, in the window's font.
 TEST_F(QuarvelOnScreen, HoveringShowsEachControlsHint) {
-    Fl_Tooltip::delay(0.2f);  // the default second, shortened for a quicker test
     Calculate("0");  // shows the warning, which has a hint of its own
     ASSERT_TRUE(form->Label16->Visible());
     struct Case {
@@ -317,23 +357,21 @@ TEST_F(QuarvelOnScreen, HoveringShowsEachControlsHint) {
         {"frame Bevel1, left edge", 333, 150, kSchematicHint},
         {"warning Label16", 100, 45, kWarning},
     };
+    const int oneLine = Hint().CalcHintRect(1280, "Ё", form->Font()).h;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.where);
-        // From outside the window, so that each hint waits its own delay.
+        // From outside the window, so that each hint waits its own pause.
         ASSERT_TRUE(real_input::MovePointer(kAway));
-        ASSERT_TRUE(real_input::WaitUntil([] { return !ShownTooltip(); }));
+        ASSERT_TRUE(real_input::WaitUntil([] { return !Hint().Showing(); }));
         ASSERT_TRUE(real_input::MovePointer(real_input::OnScreen(*form, c.x, c.y)));
-        const bool shown = real_input::WaitUntil([] { return ShownTooltip() && Fl_Tooltip::current(); });
-        ASSERT_TRUE(shown) << "no tooltip";
-        const char* text = Fl_Tooltip::current()->tooltip();
-        EXPECT_EQ(std::string(text ? text : ""), c.hint);
-        EXPECT_EQ(ShownTooltip()->w(), TooltipWidth(c.hint));
+        ASSERT_TRUE(real_input::WaitUntil([] { return Hint().Showing(); })) << "no hint";
+        EXPECT_EQ(Hint().Caption(), c.hint);
+        EXPECT_EQ(Hint().BoundsRect().h, oneLine);
     }
 }
 
-// The menu bar and the empty background show no hint: the pointer rests there past the delay.
+// The menu bar and the empty background show no hint: the pointer rests there past the pause.
 TEST_F(QuarvelOnScreen, TheMenuAndTheBackgroundShowNoHint) {
-    Fl_Tooltip::delay(0.2f);
     struct Case {
         const char* where;
         real_input::ScreenPoint point;
@@ -347,11 +385,12 @@ TEST_F(QuarvelOnScreen, TheMenuAndTheBackgroundShowNoHint) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.where);
         ASSERT_TRUE(real_input::MovePointer(kAway));
-        ASSERT_TRUE(real_input::WaitUntil([] { return !ShownTooltip(); }));
+        ASSERT_TRUE(real_input::WaitUntil([] { return !Hint().Showing(); }));
         ASSERT_TRUE(real_input::MovePointer(c.point));
         ASSERT_TRUE(real_input::WaitUntil([&] { return Fl::belowmouse() == c.below; }));
-        for (int i = 0; i < 60; ++i) Fl::wait(0.01);  // three times the delay
-        EXPECT_EQ(ShownTooltip(), nullptr);
+        const auto rest = std::chrono::steady_clock::now() + std::chrono::duration<double>(2 * HintController::HintPause);
+        while (std::chrono::steady_clock::now() < rest) Fl::wait(0.01);
+        EXPECT_FALSE(Hint().Showing());
     }
 }
 

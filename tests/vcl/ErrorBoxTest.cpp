@@ -92,29 +92,42 @@ BoxVisit ShowAndClose(const std::string& message, CloseAction close) {
     if (open.visit.driver > 0) {
         int status = 0;
         waitpid(open.visit.driver, &status, 0);
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "xdotool did not find the box";
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "xdotool could not act on the box";
     }
     return open.visit;
 }
 
-// Finds the box by its title, as a person would, and acts on it with xdotool `commands`.
-void Xdotool(BoxVisit& visit, std::vector<std::string> commands) {
-    std::vector<std::string> args = {"search", "--sync", "--onlyvisible", "--name", "^" + kTitle + "$"};
-    args.insert(args.end(), commands.begin(), commands.end());
-    XSync(fl_display, False);  // the box is mapped before xdotool looks for it
-    visit.driver = real_input::StartXdotool(args);
+// The colour the X server shows at (x, y) in `box`, as 0xRRGGBB (the test server is 24-bit TrueColor).
+unsigned long PixelAt(Fl_Window& box, int x, int y) {
+    XImage* image = XGetImage(fl_display, fl_xid(&box), x, y, 1, 1, AllPlanes, ZPixmap);
+    if (!image) return 0x1000000;  // no colour can be this
+    const unsigned long pixel = XGetPixel(image, 0, 0);
+    XDestroyImage(image);
+    return pixel & 0xffffff;
+}
+
+// Pumps events until the box shows its ground colour: it has been mapped (under a window manager,
+// once the manager has framed it) and drawn.
+void WaitUntilDrawn(Fl_Window& box) {
+    for (int i = 0; i < 500 && PixelAt(box, 2, 2) != 0xd4d0c8; ++i) Fl::wait(0.01);
+}
+
+// Acts on the box with xdotool `commands` (%1 stands for the box) once it is on the screen: under a
+// window manager, once the manager has framed it and given it the focus.
+void Xdotool(BoxVisit& visit, Fl_Window& box, std::vector<std::string> commands) {
+    WaitUntilDrawn(box);
+    for (std::string& c : commands)
+        if (c == "%1") c = std::to_string(fl_xid(&box));
+    visit.driver = real_input::StartXdotool(commands);
     ASSERT_GT(visit.driver, 0) << "xdotool did not start";
 }
 
 CloseAction PressKey(const std::string& key) {
-    return [key](BoxVisit& visit, Fl_Window&) {
-        Xdotool(visit, {"windowfocus", "--sync", "%1", "key", key});
-    };
+    return [key](BoxVisit& visit, Fl_Window& box) { Xdotool(visit, box, {"windowfocus", "--sync", "%1", "key", key}); };
 }
 
-void ClickOk(BoxVisit& visit, Fl_Window&) {
-    Xdotool(visit, {"mousemove", "--window", "%1", std::to_string(visit.okX),
-                    std::to_string(visit.okY), "click", "1"});
+void ClickOk(BoxVisit& visit, Fl_Window& box) {
+    Xdotool(visit, box, {"mousemove", "--window", "%1", std::to_string(visit.okX), std::to_string(visit.okY), "click", "1"});
 }
 
 // The frame's close control reaches the program as the window manager's delete request.
@@ -162,7 +175,7 @@ TEST(ErrorBox, StaysOpenOnOtherKeys) {
         int status = 0;
         waitpid(v.driver, &status, 0);
         v.driver = -1;
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "xdotool did not find the box";
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "xdotool could not act on the box";
         XSync(fl_display, False);
         Fl::check();
         stillOpen = box.shown();
@@ -182,15 +195,6 @@ TEST(ErrorBox, WrapsALongMessage) {
     EXPECT_GE(visit.messageHeight, 3 * fl_height());
 }
 
-// The colour the X server shows at (x, y) in `box`, as 0xRRGGBB (the test server is 24-bit TrueColor).
-unsigned long PixelAt(Fl_Window& box, int x, int y) {
-    XImage* image = XGetImage(fl_display, fl_xid(&box), x, y, 1, 1, AllPlanes, ZPixmap);
-    if (!image) return 0x1000000;  // no colour can be this
-    const unsigned long pixel = XGetPixel(image, 0, 0);
-    XDestroyImage(image);
-    return pixel & 0xffffff;
-}
-
 // The message's place in the box: 12 px from the top, right of the 32-px icon.
 constexpr int kMessageTop = 12, kMessageLeft = 12 + 32 + 12;
 
@@ -204,8 +208,7 @@ TEST(ErrorBox, DrawsAtSignsAsWritten) {
             const unsigned long c = PixelAt(box, x, y);
             return (c >> 16 & 0xff) < 0x60 && (c >> 8 & 0xff) < 0x60 && (c & 0xff) < 0x60;
         };
-        // Until the box has been drawn its pixels are the server's black.
-        for (int i = 0; i < 500 && PixelAt(box, 2, 2) != 0xd4d0c8; ++i) Fl::wait(0.01);
+        WaitUntilDrawn(box);
         int first = -1, last = -1;
         for (int x = kMessageLeft; x < box.w(); ++x)
             for (int y = kMessageTop; y < kMessageTop + 32; ++y)
@@ -235,10 +238,7 @@ TEST(ErrorBox, DrawsTheErrorIcon) {
     unsigned long rim = 0;
     unsigned long centre = 0;
     const BoxVisit visit = ShowAndClose("Ошибка", [&](BoxVisit& v, Fl_Window& box) {
-        // FLTK draws a new window on its first Expose; the round trip brings that here.
-        XSync(fl_display, False);
-        Fl::check();
-        XSync(fl_display, False);
+        WaitUntilDrawn(box);
         // The icon sits at the top left, inside the margin; its centre is where the bars cross.
         const int left = 12, top = 12, size = 32;
         rim = PixelAt(box, left + size / 2, top + 3);

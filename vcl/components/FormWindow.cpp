@@ -24,6 +24,12 @@ int FormWindow::handle(int event) {
         form_.UpdateCursor(Fl::event_x(), Fl::event_y());
         return 1;
     }
+    // Tab, and Shift+Tab, that no control took: the focus goes round the windowed controls, back
+    // to the entry box where it is the only one.
+    if (!handled && event == FL_KEYBOARD && Fl::event_key() == FL_Tab && !Fl::event_state(FL_CTRL | FL_ALT | FL_META)) {
+        form_.SelectNext();
+        return 1;
+    }
     return handled;
 }
 

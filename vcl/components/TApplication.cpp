@@ -1,6 +1,7 @@
 #include "TApplication.h"
 
 #include <FL/Fl.H>
+#include <FL/Fl_Double_Window.H>
 #include <FL/x.H>
 
 #include <cerrno>
@@ -16,6 +17,13 @@ TApplication theApplication;
 
 // A request that failed (a window that had already gone, say) is no reason to end the program.
 int IgnoreProtocolError(Display*, XErrorEvent*) { return 0; }
+
+// Every event passes the hints on its way to its window, as every message passes the toolkit's
+// application before its window gets it.
+int DispatchEvent(int event, Fl_Window* window) {
+    Application->Hints().Observe(event, window);
+    return Fl::handle_(event, window);
+}
 
 // Without its connection the program cannot go on; Xlib ends the process when this returns.
 int ConnectionLost(Display*) {
@@ -47,6 +55,7 @@ void TApplication::Initialize() {
                         (name && *name ? " «" + std::string(name) + "»" : " (переменная DISPLAY не задана)"));
     }
     fl_open_display(display);
+    Fl::event_dispatch(DispatchEvent);
     displayOpen_ = true;
 }
 
@@ -54,8 +63,9 @@ void TApplication::Run() {
     if (!mainForm_) return;
     mainForm_->Show();
     // Fl::wait returns after each batch of events; the loop ends when the main form is closed,
-    // even if another window (an error box) were still open.
-    while (mainForm_->Showing() && Fl::wait() >= 0) {
+    // even if another window (an error box) were still open. A main form the window manager has
+    // minimised, or shows on another desktop, is still open.
+    while (mainForm_->Visible() && Fl::wait() >= 0) {
     }
 }
 
@@ -79,7 +89,7 @@ void TApplication::HandleException(std::exception_ptr error) {
 
 void TApplication::ShowException(const Exception& error) const {
     if (displayOpen_)
-        ShowErrorBox(title_, error.Message());
+        ShowErrorBox(title_, error.Message(), mainForm_ && mainForm_->Visible() ? mainForm_->Window() : nullptr);
     else
         // stdio, not iostream: the streams' start-up alone would add half a megabyte to every run.
         std::fprintf(stderr, "%s: %s\n", title_.c_str(), error.Message().c_str());

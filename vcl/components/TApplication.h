@@ -6,6 +6,7 @@
 #include <string>
 
 #include "Exception.h"
+#include "HintController.h"
 #include "TComponent.h"
 
 class TForm;
@@ -19,7 +20,8 @@ public:
 
     std::string_view ClassName() const override { return "TApplication"; }
 
-    // Opens the display. Throws Exception when there is none to open.
+    // Opens the display, and from then on sees every event on its way to its window (for the
+    // hints). Throws Exception when there is no display to open.
     void Initialize();
     bool DisplayOpen() const { return displayOpen_; }
 
@@ -48,15 +50,19 @@ public:
     void HandleException(std::exception_ptr error);
     std::function<void(const Exception&)> OnException;
 
-    // The error box, titled with the application's title. Without a display the message goes
-    // to standard error instead.
+    // The error box, titled with the application's title, a dialog of the main form. Without a
+    // display the message goes to standard error instead.
     void ShowException(const Exception& error) const;
+
+    // When the hints of the controls under the pointer show and go.
+    HintController& Hints() { return hints_; }
 
 private:
     bool displayOpen_ = false;
     std::string title_;
     std::string helpFile_;
     TForm* mainForm_ = nullptr;
+    HintController hints_;
 };
 
 // The program's one application object.

@@ -64,28 +64,21 @@ void TControl::ParentFontChanged() {
     Redraw();
 }
 
-void TControl::SetHint(std::string hint) {
-    hint_ = std::move(hint);
-    UpdateTooltip();
-}
+void TControl::SetHint(std::string hint) { hint_ = std::move(hint); }
 
 void TControl::SetShowHint(bool show) {
     showHint_ = show;
     parentShowHint_ = false;  // as in the toolkit: choosing a control's own setting detaches it
-    UpdateTooltip();
 }
 
-void TControl::SetParentShowHint(bool parent) {
-    parentShowHint_ = parent;
-    UpdateTooltip();
-}
+void TControl::SetParentShowHint(bool parent) { parentShowHint_ = parent; }
 
 bool TControl::HintShown() const {
     const bool show = parentShowHint_ ? (parent_ && parent_->ShowHint()) : showHint_;
     return show && !hint_.empty();
 }
 
-void TControl::UpdateTooltip() { widget_->copy_tooltip(HintShown() ? hint_.c_str() : nullptr); }
+void TControl::SetFocus() { widget_->take_focus(); }
 
 void TControl::SetParent(TForm* form) {
     if (form == parent_) return;
@@ -95,7 +88,6 @@ void TControl::SetParent(TForm* form) {
         parent_->InsertControl(*this);
         UpdateWidgetBounds();
         ParentFontChanged();
-        UpdateTooltip();
     }
 }
 

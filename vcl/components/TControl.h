@@ -49,7 +49,7 @@ public:
     // True: show the hint when the form shows hints; false: decide by ShowHint alone.
     bool ParentShowHint() const { return parentShowHint_; }
     void SetParentShowHint(bool parent);
-    // Whether the hint shows as a tooltip now.
+    // Whether the control's hint shows when the mouse rests on it.
     bool HintShown() const;
 
     TCursor Cursor() const { return cursor_; }
@@ -61,13 +61,13 @@ public:
 
     // Windowed controls take the keyboard focus and lie above every drawn control.
     virtual bool IsWindowed() const { return false; }
+    // Gives the control the keyboard focus, as the form does when it opens and on Tab.
+    virtual void SetFocus();
 
     Fl_Widget* Widget() const { return widget_.get(); }
 
-    // The form calls these: its font or hint setting changed; its window is now shown, so text
-    // can be measured.
+    // The form calls these: its font changed; its window is now shown, so text can be measured.
     void ParentFontChanged();
-    void ParentHintChanged() { UpdateTooltip(); }
     virtual void DisplayReady() {}
 
 protected:
@@ -82,7 +82,6 @@ protected:
 
 private:
     void UpdateWidgetBounds();
-    void UpdateTooltip();
 
     std::unique_ptr<Fl_Widget> widget_;
     TForm* parent_ = nullptr;

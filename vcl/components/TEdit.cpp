@@ -22,6 +22,16 @@ std::string TEdit::Text() const {
 
 void TEdit::SetText(const std::string& text) { InputOf(Widget()).value(text.c_str()); }
 
+void TEdit::SelectAll() {
+    Fl_Input& input = InputOf(Widget());
+    input.position(input.size(), 0);
+}
+
+void TEdit::SetFocus() {
+    TControl::SetFocus();
+    SelectAll();
+}
+
 void TEdit::FontChanged() {
     Fl_Input& input = InputOf(Widget());
     input.textfont(ToFlFont(Font()));

@@ -15,7 +15,14 @@ public:
     std::string Text() const;
     void SetText(const std::string& text);
 
+    // Selects the whole text, the caret after it: what typing then replaces.
+    void SelectAll();
+
     bool IsWindowed() const override { return true; }
+    // The entry box selects its whole text when the form gives it the focus (on opening, on Tab),
+    // so that what the user types replaces it. The focus coming back to it (after an error box,
+    // from another window) leaves the text and selection as they were.
+    void SetFocus() override;
 
 protected:
     void FontChanged() override;

@@ -15,6 +15,7 @@
 #include "Resources.h"
 #include "TControl.h"
 #include "TMainMenu.h"
+#include "WindowManager.h"
 
 namespace {
 // The drag cursor's picture and the pixel of its arrow tip.
@@ -65,10 +66,21 @@ void TForm::SetCaption(std::string caption) {
     window_->copy_label(caption_.c_str());
 }
 
-int TForm::Left() const { return window_->x(); }
-int TForm::Top() const { return window_->y(); }
-void TForm::SetLeft(int left) { window_->position(left, window_->y()); }
-void TForm::SetTop(int top) { window_->position(window_->x(), top); }
+// Until the window is shown, FLTK's position is the frame's; once shown, it is the client area's.
+// The window manager is told to place the frame by its outer corner (see Show), so a position
+// asked for later places the frame too.
+int TForm::Left() const { return window_->x() - FrameExtentsOf(*window_).left; }
+int TForm::Top() const { return window_->y() - FrameExtentsOf(*window_).top; }
+
+void TForm::SetLeft(int left) {
+    positioned_ = true;
+    window_->position(left, Top());
+}
+
+void TForm::SetTop(int top) {
+    positioned_ = true;
+    window_->position(Left(), top);
+}
 
 int TForm::Width() const { return window_->w() + 2 * FrameBorder; }
 int TForm::Height() const { return window_->h() + 2 * FrameBorder + CaptionHeight; }
@@ -99,10 +111,7 @@ void TForm::SetFont(const TFont& font) {
     for (TControl* c : controls_) c->ParentFontChanged();
 }
 
-void TForm::SetShowHint(bool show) {
-    showHint_ = show;
-    for (TControl* c : controls_) c->ParentHintChanged();
-}
+void TForm::SetShowHint(bool show) { showHint_ = show; }
 
 void TForm::SetIcon(TPicture icon) {
     icon_ = std::move(icon);
@@ -173,18 +182,35 @@ void TForm::UpdateCursor(int windowX, int windowY) {
 }
 
 void TForm::Show() {
-    window_->show();
+    const int left = window_->x(), top = window_->y();
+    ShowDescribed(*window_, [&](unsigned long xid) {
+        if (positioned_) RequestFramePosition(xid, left, top);
+    });
     for (TControl* c : controls_) c->DisplayReady();
-    for (TControl* c : controls_)
-        if (c->IsWindowed() && c->Visible()) {
-            c->Widget()->take_focus();
-            break;
-        }
+    FocusFrom(0);
 }
 
 void TForm::Close() { window_->hide(); }
 
+bool TForm::Visible() const { return window_->shown(); }
+
 bool TForm::Showing() const { return window_->shown() && window_->visible(); }
+
+void TForm::SelectNext() {
+    const auto focused = std::find_if(controls_.begin(), controls_.end(),
+                                      [](const TControl* c) { return c->Widget() == Fl::focus(); });
+    FocusFrom(focused == controls_.end() ? 0 : static_cast<std::size_t>(focused - controls_.begin()) + 1);
+}
+
+void TForm::FocusFrom(std::size_t start) {
+    for (std::size_t i = 0; i < controls_.size(); ++i) {
+        TControl* c = controls_[(start + i) % controls_.size()];
+        if (c->IsWindowed() && c->Visible()) {
+            c->SetFocus();
+            return;
+        }
+    }
+}
 
 const TNotifyEvent* TForm::FindHandler(std::string_view name) const {
     const auto it = handlers_.find(name);

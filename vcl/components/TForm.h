@@ -33,6 +33,8 @@ public:
 
     const std::string& Caption() const { return caption_; }
     void SetCaption(std::string caption);
+    // The outer top-left corner of the window's frame on the screen. The window manager is asked
+    // to put the frame there; once shown, it is read back from where the frame is.
     int Left() const;
     int Top() const;
     void SetLeft(int left);
@@ -62,9 +64,16 @@ public:
     // Opens the window; from then on labels measure their text. The first windowed control
     // (the entry box) takes the focus.
     void Show();
-    // Hides the window; when it is the last one, the message loop ends.
+    // Closes the window; when it is the main form, the message loop ends.
     void Close();
+    // Shown and not closed: a window the window manager has minimised, or shows on another
+    // desktop, is still visible.
+    bool Visible() const;
+    // On the screen now: visible, and neither minimised nor on another desktop.
     bool Showing() const;
+    // Gives the focus to the next windowed control after the focused one (the first one after
+    // the last), as Tab does.
+    void SelectNext();
 
     // Reads the embedded layout of that file name into this form: sets the form's properties and
     // creates its components. Register the handlers first; bind the fields after.
@@ -105,8 +114,11 @@ public:
 
 private:
     void MenuBarChanged();
+    // Focuses the first windowed control from that place in the z-order on, wrapping round.
+    void FocusFrom(std::size_t start);
 
     std::unique_ptr<Fl_Double_Window> window_;
+    bool positioned_ = false;  // Left or Top was set: the frame goes there
     std::string caption_;
     TColor color_ = clBtnFace;
     TFont font_;

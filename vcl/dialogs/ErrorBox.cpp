@@ -1,6 +1,8 @@
 #include "ErrorBox.h"
 
 #include "ErrorIcon.h"
+#include "ScreenPlacement.h"
+#include "WindowManager.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Box.H>
@@ -55,9 +57,28 @@ void MeasureMessage(const std::string& message, int& width, int& height) {
     height = std::max(height, kIconSize);
 }
 
+// Puts the box's frame in the middle of its owner's frame, as a message box opens, and keeps it on
+// the owner's screen where the owner lies near an edge. The box is framed as its owner is; without
+// an owner on the screen it opens in the middle of the screen.
+void PlaceOverOwner(Fl_Window& box, Fl_Window* owner) {
+    const bool owned = owner && owner->shown();
+    const FrameExtents frame = owned ? FrameExtentsOf(*owner) : FrameExtents{};
+    ScreenRect area;
+    if (owned)
+        Fl::screen_work_area(area.x, area.y, area.w, area.h, owner->x() + owner->w() / 2, owner->y() + owner->h() / 2);
+    else
+        Fl::screen_work_area(area.x, area.y, area.w, area.h);
+    const ScreenRect over = owned ? ScreenRect{owner->x() - frame.left, owner->y() - frame.top,
+                                               owner->w() + frame.left + frame.right, owner->h() + frame.top + frame.bottom}
+                                  : area;
+    const ScreenRect placed =
+        CentredWithin(over, box.w() + frame.left + frame.right, box.h() + frame.top + frame.bottom, area);
+    box.position(placed.x + frame.left, placed.y + frame.top);
+}
+
 }  // namespace
 
-void ShowErrorBox(const std::string& title, const std::string& message) {
+void ShowErrorBox(const std::string& title, const std::string& message, Fl_Window* owner) {
     fl_open_display();  // text metrics need the display
 
     int textWidth = 0;
@@ -92,8 +113,9 @@ void ShowErrorBox(const std::string& title, const std::string& message) {
     // OK leaves the focus with the box, which would swallow the next keys typed into the form.
     Fl_Widget_Tracker focused(Fl::focus());
     box.set_modal();
-    box.hotspot(&ok);  // lies over the window that was active, with OK under the pointer
-    box.show();
+    PlaceOverOwner(box, owner);
+    const unsigned long ownerId = owner && owner->shown() ? fl_xid(owner) : 0;
+    ShowDescribed(box, [ownerId](unsigned long xid) { DescribeDialog(xid, ownerId); });
     while (box.shown()) {
         Fl::wait();
     }

@@ -2,7 +2,10 @@
 
 #include <string>
 
-// The toolkit's error box: a modal window titled `title` with an error icon, the message (UTF-8,
-// wrapped) and an OK button that Enter and Escape also press. Returns when the box is closed, by
-// OK, by a key or by the window frame. Needs a display.
-void ShowErrorBox(const std::string& title, const std::string& message);
+class Fl_Window;
+
+// The toolkit's error box: a modal dialog of `owner` titled `title`, with an error icon, the
+// message (UTF-8, wrapped) and an OK button that Enter and Escape also press. It opens in the
+// middle of its owner (of the screen without one) and can be moved and closed, not minimised.
+// Returns when the box is closed, by OK, by a key or by the window frame. Needs a display.
+void ShowErrorBox(const std::string& title, const std::string& message, Fl_Window* owner = nullptr);

@@ -74,6 +74,9 @@ long double StrToFloat(std::string_view text, const TFormatSettings& settings) {
     while (!number.empty() && IsBlank(number.front())) number.remove_prefix(1);
     while (!number.empty() && IsBlank(number.back())) number.remove_suffix(1);
 
+    // Nothing to quote: the message says what is missing instead.
+    if (number.empty()) throw EConvertError("Поле ввода пусто: введите число");
+
     std::string cSyntax;
     cSyntax.reserve(number.size());
     if (!ToCSyntax(number, settings, cSyntax)) Reject(text);
