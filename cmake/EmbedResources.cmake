@@ -95,4 +95,7 @@ function(quarvel_embed_resources target)
   # linker's command line.
   add_library(${target} INTERFACE)
   target_link_libraries(${target} INTERFACE "$<LINK_LIBRARY:WHOLE_ARCHIVE,${target}_table>")
+  if(TARGET quarvel_host_tools)  # a cross build: the decoder is built for the build machine
+    add_dependencies(${target}_table quarvel_host_tools)
+  endif()
 endfunction()

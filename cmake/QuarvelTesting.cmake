@@ -34,7 +34,8 @@ function(quarvel_add_display_test name)
     else()
       message(FATAL_ERROR "quarvel_add_display_test(${name}): no desktop called ${desktop}")
     endif()
-    add_test(NAME ${test} COMMAND ${server} $<TARGET_FILE:${name}>)
+    # a cross build's emulator runs the test, where it has one
+    add_test(NAME ${test} COMMAND ${server} ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:${name}>)
     set_tests_properties(${test} PROPERTIES LABELS display TIMEOUT 300
                          ENVIRONMENT "LSAN_OPTIONS=suppressions=${CMAKE_SOURCE_DIR}/cmake/lsan-display.supp")
   endforeach()

@@ -122,7 +122,7 @@ TEST_P(ProgramWithoutDisplay, ExitsWithOneAndAMessage) {
     close(fd);
     std::optional<int> status;
     {
-        Child program({QUARVEL_EXECUTABLE}, child_process::EnvironmentWithDisplay(GetParam().display), path);
+        Child program(ProgramCommand(), child_process::EnvironmentWithDisplay(GetParam().display), path);
         ASSERT_TRUE(program.Started());
         status = program.WaitForExit(milliseconds(10000));
     }

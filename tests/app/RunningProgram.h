@@ -41,13 +41,21 @@ constexpr int kBoxMargin = 12, kBoxButtonHeight = 23;
 
 constexpr std::uint32_t kNavy = 0x000080, kLime = 0x00ff00, kRed = 0xff0000;
 
+// The command that starts the program: the program itself, or, in a cross build, the emulator
+// that runs it.
+inline std::vector<std::string> ProgramCommand() {
+    const std::string launcher = QUARVEL_LAUNCHER;
+    if (launcher.empty()) return {QUARVEL_EXECUTABLE};
+    return {launcher, QUARVEL_EXECUTABLE};
+}
+
 // The running program, its main window and the x of each menu bar item's centre.
 class RunningProgram : public testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(screen_.Open()) << "the test has no X display";
         ASSERT_TRUE(screen_.WindowsTitled(kTitle).empty()) << "a window titled Quarvel is left from before";
-        program_.emplace(std::vector<std::string>{QUARVEL_EXECUTABLE}, child_process::Environment());
+        program_.emplace(ProgramCommand(), child_process::Environment());
         ASSERT_TRUE(program_->Started()) << "quarvel did not start";
         ASSERT_TRUE(WaitUntil([this] {
             const auto windows = screen_.WindowsTitled(kTitle);

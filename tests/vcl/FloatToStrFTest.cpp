@@ -40,6 +40,9 @@ INSTANTIATE_TEST_SUITE_P(
         Case{static_cast<long double>(4.7f), 8, 2, "4.70"},
         // the double nearest 0.015 lies below it: the exact value decides, not its decimal name
         Case{static_cast<long double>(0.015), 8, 2, "0.01"},
+        // a hair below a half, with every one of the 64 mantissa bits of the extended format set
+        Case{2.5L - 0x1p-62L, 8, 0, "2"}, Case{0.125L - 0x1p-66L, 8, 2, "0.12"},
+        Case{1.0L - 0x1p-64L, 18, 18, "1.000000000000000000"},
         // a value that rounds to zero has no minus sign
         Case{-0.001L, 8, 2, "0.00"}, Case{-0.0L, 8, 2, "0.00"},
         // precision limits the significant digits; the places after them are zeros

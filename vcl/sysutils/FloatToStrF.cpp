@@ -2,27 +2,30 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <cstring>
 #include <limits>
 
 namespace {
 
-__extension__ typedef unsigned __int128 uint128;  // GCC and Clang both have it on x86-64
+__extension__ typedef unsigned __int128 uint128;  // GCC and Clang have it on every 64-bit target
 
 constexpr int kMostDigits = 18;
 
-constexpr std::array<std::uint64_t, kMostDigits + 1> kPowersOfTen = [] {
+template <std::uint64_t Base>
+constexpr std::array<std::uint64_t, kMostDigits + 1> kPowers = [] {
     std::array<std::uint64_t, kMostDigits + 1> powers{};
     std::uint64_t p = 1;
     for (auto& power : powers) {
         power = p;
-        p *= 10;
+        p *= Base;
     }
     return powers;
 }();
+constexpr const auto& kPowersOfTen = kPowers<10>;
+constexpr const auto& kPowersOfFive = kPowers<5>;
 
 int DigitCount(std::uint64_t n) {
     int count = 1;
@@ -30,35 +33,60 @@ int DigitCount(std::uint64_t n) {
     return count;
 }
 
-// A finite, non-negative extended value as mantissa / 2^shift. The x87 extended format stores
-// its 64-bit mantissa with the leading one explicit, so the mantissa is read as it is stored.
+// A finite, non-negative value as mantissa / 2^shift, the mantissa holding every bit of the
+// long double's significand: 64 bits for the x87 extended format, 113 for an IEEE quad.
 struct BinaryValue {
-    std::uint64_t mantissa;
+    uint128 mantissa;
     int shift;
 };
 
-static_assert(std::numeric_limits<long double>::digits == 64, "needs the x87 extended format");
+constexpr int kSignificandBits = std::numeric_limits<long double>::digits;
+static_assert(kSignificandBits <= 113, "the significand must fit in 128 bits with room to spare");
 
 BinaryValue Decompose(long double magnitude) {
-    std::array<unsigned char, sizeof(long double)> bytes{};
-    std::memcpy(bytes.data(), &magnitude, sizeof magnitude);
-    BinaryValue v{};
-    std::memcpy(&v.mantissa, bytes.data(), sizeof v.mantissa);
-    std::uint16_t biased = 0;
-    std::memcpy(&biased, bytes.data() + sizeof v.mantissa, sizeof biased);
-    biased &= 0x7fff;
-    constexpr int kBias = 16383;
-    v.shift = kBias + 63 - std::max<int>(biased, 1);  // subnormals share the smallest exponent
-    return v;
+    // The values written are mostly widened floats, which a double holds exactly: their bits are
+    // read straight from the IEEE double, far quicker than frexp and ldexp on a long double.
+    const auto narrowed = static_cast<double>(magnitude);
+    if (static_cast<long double>(narrowed) == magnitude && narrowed >= std::numeric_limits<double>::min()) {
+        const auto bits = std::bit_cast<std::uint64_t>(narrowed);
+        constexpr int kFractionBits = 52, kBias = 1023;
+        constexpr std::uint64_t kHiddenBit = std::uint64_t{1} << kFractionBits;
+        return {(bits & (kHiddenBit - 1)) | kHiddenBit, kBias + kFractionBits - static_cast<int>(bits >> kFractionBits)};
+    }
+    int exponent = 0;
+    const long double fraction = std::frexp(magnitude, &exponent);  // in [0.5, 1), or 0
+    return {static_cast<uint128>(std::ldexp(fraction, kSignificandBits)), kSignificandBits - exponent};
 }
 
-// The value × 10^decimals rounded to an integer, halves up, computed exactly. Needs the value
-// below 10^18 and decimals <= 18, so that every intermediate fits in 128 bits.
+// A product of up to 192 bits: high × 2^64 + low.
+struct Wide {
+    uint128 high;
+    std::uint64_t low;
+
+    // The low 128 bits of the value shifted right by `bits`; the callers know the result fits.
+    uint128 ShiftedRight(int bits) const {
+        if (bits == 0) return (high << 64) | low;
+        if (bits < 64) return (high << (64 - bits)) | (low >> bits);
+        if (bits < 192) return high >> (bits - 64);
+        return 0;
+    }
+};
+
+Wide Multiply(uint128 mantissa, std::uint64_t factor) {
+    const uint128 low = static_cast<std::uint64_t>(mantissa) * uint128{factor};
+    const uint128 high = (mantissa >> 64) * factor;
+    return {high + (low >> 64), static_cast<std::uint64_t>(low)};
+}
+
+// The value × 10^decimals rounded to an integer, halves up, computed exactly: the mantissa times
+// 5^decimals, shifted right by shift - decimals. Needs the value below 10^18 and decimals <= 18,
+// so that the result is below 10^36 < 2^120.
 std::uint64_t ScaleAndRound(BinaryValue v, int decimals) {
-    const uint128 scaled = uint128{v.mantissa} * kPowersOfTen[static_cast<std::size_t>(decimals)];
-    if (v.shift >= 128) return 0;  // scaled < 2^124, so the value is below one half
-    const uint128 half = uint128{1} << (v.shift - 1);
-    return static_cast<std::uint64_t>((scaled + half) >> v.shift);
+    const Wide product = Multiply(v.mantissa, kPowersOfFive[static_cast<std::size_t>(decimals)]);
+    const int shift = v.shift - decimals;
+    if (shift <= 0) return static_cast<std::uint64_t>(product.ShiftedRight(0) << -shift);
+    // Rounding half up adds the first bit shifted out.
+    return static_cast<std::uint64_t>(product.ShiftedRight(shift) + (product.ShiftedRight(shift - 1) & 1));
 }
 
 void AppendNumber(std::string& out, std::uint64_t n, int width) {
@@ -97,7 +125,7 @@ std::string FloatToStrF(long double value, TFloatFormat, int precision, int digi
 
     // Round at the last decimal shown, or sooner where the significant digits run out first.
     const BinaryValue binary = Decompose(magnitude);  // shift > 0, since the value is below 2^60
-    const std::uint64_t wholePart = binary.shift >= 64 ? 0 : binary.mantissa >> binary.shift;
+    const auto wholePart = static_cast<std::uint64_t>(binary.shift >= 128 ? 0 : binary.mantissa >> binary.shift);
     const int wholeDigits = wholePart == 0 ? 0 : DigitCount(wholePart);
     // Below one the significant digits start at the first non-zero decimal.
     int decimals = wholeDigits == 0 ? digits : std::min(digits, precision - wholeDigits);

@@ -1,12 +1,12 @@
 #include "StrToFloat.h"
 
-#include <cerrno>
 #include <cmath>
 #include <cstdlib>
 #include <locale.h>
 #include <string>
 
 #include "Exception.h"
+#include "ExtendedRounding.h"
 
 namespace {
 
@@ -81,10 +81,9 @@ long double StrToFloat(std::string_view text, const TFormatSettings& settings) {
     cSyntax.reserve(number.size());
     if (!ToCSyntax(number, settings, cSyntax)) Reject(text);
 
-    errno = 0;
-    const long double value = strtold_l(cSyntax.c_str(), nullptr, CLocale());
-    // ERANGE with an infinity is a number beyond the range; with a tiny result it is underflow,
-    // which is accepted as the small number it rounds to.
-    if (errno == ERANGE && std::isinf(value)) Reject(text);
+    const long double value = RoundToExtendedPrecision(strtold_l(cSyntax.c_str(), nullptr, CLocale()), cSyntax);
+    // An infinity is a number beyond the extended range; a number too small for it is accepted as
+    // the zero or subnormal number it rounds to.
+    if (std::isinf(value)) Reject(text);
     return value;
 }

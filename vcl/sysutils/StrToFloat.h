@@ -4,7 +4,8 @@
 
 #include "FormatSettings.h"
 
-// Converts the text of a number to the nearest extended-precision value.
+// Converts the text of a number to the nearest extended-precision value: rounded once to a
+// 64-bit mantissa, within the exponents of the 80-bit format, whatever long double is here.
 //
 // Accepted: blanks (spaces, tabs) around the number; an optional + or -; digits with at most one
 // decimal separator and at least one digit; an optional exponent (e or E, an optional sign,
