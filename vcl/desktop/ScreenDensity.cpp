@@ -1,0 +1,80 @@
+#include "ScreenDensity.h"
+
+#include <X11/Xlib.h>
+#include <X11/Xresource.h>
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <string_view>
+
+namespace {
+// Densities of real screens lie well inside these; a value outside is a mistake.
+constexpr double kLeastScreenDensity = 24, kGreatestScreenDensity = 960;
+
+// A decimal number written with a point, blanks round it allowed; nothing for anything else,
+// infinities and NaN included.
+std::optional<double> NumberIn(std::string_view text) {
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!text.empty() && blank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && blank(text.back())) text.remove_suffix(1);
+    double value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size() || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+int Rounded(double pixelsPerInch) { return static_cast<int>(std::lround(pixelsPerInch)); }
+
+// A value as the one line that names it shows it: in guillemets, control characters as '?', and
+// cut short (at a character's start) where it is long.
+std::string Quoted(std::string_view value) {
+    constexpr std::size_t kShown = 32;
+    std::string shown;
+    for (std::size_t i = 0; i < value.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(value[i]);
+        const bool startsCharacter = (byte & 0xC0) != 0x80;
+        if (startsCharacter && i >= kShown) return "«" + shown + "…»";
+        shown += byte < 0x20 || byte == 0x7F ? '?' : value[i];
+    }
+    return "«" + shown + "»";
+}
+}  // namespace
+
+ScreenDensity ChooseScreenDensity(const char* scale, const std::optional<std::string>& xftDpi) {
+    ScreenDensity density;
+    // An empty variable is one that is not set.
+    if (scale && *scale) {
+        const std::optional<double> factor = NumberIn(scale);
+        if (factor && *factor >= 1 && *factor <= 3) {
+            density.pixelsPerInch = Rounded(*factor * DesignPixelsPerInch);
+            return density;
+        }
+        density.ignored.push_back("QUARVEL_SCALE " + Quoted(scale) + " не учитывается: масштаб — число от 1 до 3");
+    }
+    if (xftDpi) {
+        const std::optional<double> dpi = NumberIn(*xftDpi);
+        if (dpi && *dpi >= kLeastScreenDensity && *dpi <= kGreatestScreenDensity) {
+            density.pixelsPerInch = std::clamp(Rounded(*dpi), LeastPixelsPerInch, GreatestPixelsPerInch);
+            return density;
+        }
+        density.ignored.push_back("Xft.dpi " + Quoted(*xftDpi) +
+                                  " не учитывается: плотность экрана — число от 24 до 960 точек на дюйм");
+    }
+    return density;
+}
+
+std::optional<std::string> XftDpiResource(const char* resources) {
+    if (!resources) return std::nullopt;
+    XrmInitialize();
+    XrmDatabase database = XrmGetStringDatabase(resources);
+    if (!database) return std::nullopt;
+    std::optional<std::string> found;
+    char* type = nullptr;
+    XrmValue value{};
+    // The lookup Xft makes: a line for Xft.dpi itself, or a wider one such as *dpi.
+    if (XrmGetResource(database, "Xft.dpi", "Xft.Dpi", &type, &value) && value.addr) found.emplace(value.addr);
+    XrmDestroyDatabase(database);
+    return found;
+}
