@@ -1,0 +1,69 @@
+#include "Resample.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+
+namespace {
+// Weights are in 256ths.
+constexpr int kOne = 256;
+
+// Where a pixel of the new row (or column) takes its colour from: two neighbouring source pixels
+// and the weight of the second. Pixel centres line up: the new pixel d's centre lies at
+// (d + ½) × from / to − ½ in the source.
+struct Tap {
+    int first, second, weight;
+};
+
+std::vector<Tap> Taps(int from, int to) {
+    std::vector<Tap> taps;
+    taps.reserve(static_cast<std::size_t>(to));
+    for (int d = 0; d < to; ++d) {
+        const std::int64_t centre = ((2 * std::int64_t{d} + 1) * from * kOne + to) / (2 * std::int64_t{to}) - kOne / 2;
+        const int at = static_cast<int>(std::max<std::int64_t>(centre, 0));
+        const int first = std::min(at / kOne, from - 1);
+        const int second = std::min(first + 1, from - 1);
+        taps.push_back({first, second, first == second ? 0 : at % kOne});
+    }
+    return taps;
+}
+}  // namespace
+
+std::vector<unsigned char> ResampleBilinear(const unsigned char* pixels, int width, int height, int depth, int lineBytes,
+                                            int newWidth, int newHeight) {
+    std::vector<unsigned char> out(static_cast<std::size_t>(newWidth) * static_cast<std::size_t>(newHeight) *
+                                   static_cast<std::size_t>(depth));
+    if (width <= 0 || height <= 0 || newWidth <= 0 || newHeight <= 0) return out;
+    const bool alpha = depth == 2 || depth == 4;
+    const int colours = alpha ? depth - 1 : depth;
+    const std::vector<Tap> columns = Taps(width, newWidth), rows = Taps(height, newHeight);
+    unsigned char* to = out.data();
+    for (const Tap& row : rows) {
+        for (const Tap& column : columns) {
+            const unsigned char* corner[4] = {
+                pixels + static_cast<std::ptrdiff_t>(row.first) * lineBytes + column.first * depth,
+                pixels + static_cast<std::ptrdiff_t>(row.first) * lineBytes + column.second * depth,
+                pixels + static_cast<std::ptrdiff_t>(row.second) * lineBytes + column.first * depth,
+                pixels + static_cast<std::ptrdiff_t>(row.second) * lineBytes + column.second * depth};
+            const std::int64_t weight[4] = {
+                static_cast<std::int64_t>(kOne - column.weight) * (kOne - row.weight),
+                static_cast<std::int64_t>(column.weight) * (kOne - row.weight),
+                static_cast<std::int64_t>(kOne - column.weight) * row.weight,
+                static_cast<std::int64_t>(column.weight) * row.weight};
+            // Each corner counts by its weight and, where there is alpha, by its opacity.
+            std::int64_t coverage = 0;
+            std::int64_t opacity[4];
+            for (int k = 0; k < 4; ++k) {
+                opacity[k] = weight[k] * (alpha ? corner[k][colours] : 1);
+                coverage += opacity[k];
+            }
+            for (int c = 0; c < colours; ++c) {
+                std::int64_t sum = 0;
+                for (int k = 0; k < 4; ++k) sum += opacity[k] * corner[k][c];
+                *to++ = coverage ? static_cast<unsigned char>((sum + coverage / 2) / coverage) : 0;
+            }
+            if (alpha) *to++ = static_cast<unsigned char>((coverage + kOne * kOne / 2) / (kOne * kOne));
+        }
+    }
+    return out;
+}
