@@ -35,5 +35,5 @@ int FormWindow::handle(int event) {
 
 void FormWindow::resize(int x, int y, int w, int h) {
     Fl_Double_Window::resize(x, y, w, h);
-    if (form_.Menu()) form_.Menu()->Widget()->size(w, TForm::MenuBarHeight);
+    if (form_.Menu()) form_.Menu()->Widget()->size(w, form_.ClientOrigin());
 }

@@ -10,7 +10,9 @@
 #include <cstdio>
 
 #include "ErrorBox.h"
+#include "ScreenDensity.h"
 #include "TForm.h"
+#include "TScreen.h"
 
 namespace {
 TApplication theApplication;
@@ -57,6 +59,12 @@ void TApplication::Initialize() {
     fl_open_display(display);
     Fl::event_dispatch(DispatchEvent);
     displayOpen_ = true;
+    // The screen's density: the desktop's Xft.dpi, from the resources the connection brought with
+    // it, unless QUARVEL_SCALE says otherwise. A setting that makes no sense is named and ignored.
+    const ScreenDensity density =
+        ChooseScreenDensity(std::getenv("QUARVEL_SCALE"), XftDpiResource(XResourceManagerString(display)));
+    for (const std::string& ignored : density.ignored) std::fprintf(stderr, "%s: %s\n", title_.c_str(), ignored.c_str());
+    TheScreen->SetPixelsPerInch(density.pixelsPerInch);
 }
 
 void TApplication::Run() {
@@ -89,7 +97,8 @@ void TApplication::HandleException(std::exception_ptr error) {
 
 void TApplication::ShowException(const Exception& error) const {
     if (displayOpen_)
-        ShowErrorBox(title_, error.Message(), mainForm_ && mainForm_->Visible() ? mainForm_->Window() : nullptr);
+        ShowErrorBox(title_, error.Message(), mainForm_ && mainForm_->Visible() ? mainForm_->Window() : nullptr,
+                     TheScreen->PixelsPerInch());
     else
         // stdio, not iostream: the streams' start-up alone would add half a megabyte to every run.
         std::fprintf(stderr, "%s: %s\n", title_.c_str(), error.Message().c_str());

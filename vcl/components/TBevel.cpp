@@ -2,9 +2,12 @@
 
 #include <FL/fl_draw.H>
 
+#include <algorithm>
+
 #include "ComponentClass.h"
 #include "FlColor.h"
 #include "LayoutValues.h"
+#include "MulDiv.h"
 #include "PaintedWidget.h"
 
 TBevel::TBevel(TComponent* owner) : TControl(owner, std::make_unique<PaintedWidget>([this] { Paint(); })) {
@@ -21,18 +24,25 @@ void TBevel::SetStyle(TBevelStyle style) {
     Redraw();
 }
 
+void TBevel::ChangeScale(int m, int d) {
+    TControl::ChangeScale(m, d);
+    lineWidth_ = std::max(MulDiv(lineWidth_, m, d), 1);
+    Redraw();
+}
+
 void TBevel::Paint() {
     const Fl_Widget& w = *Widget();
     if (w.w() <= 0 || w.h() <= 0) return;
     // Lowered: the light falls from the top left onto a dent, so the top-left edges are in shadow.
+    // The bottom and right edges are drawn last and take the corners they share with the others.
     const bool lowered = style_ == bsLowered;
-    const int right = w.x() + w.w() - 1, bottom = w.y() + w.h() - 1;
+    const int line = std::min({lineWidth_, w.w(), w.h()});
     fl_color(ToFlColor(lowered ? clBtnShadow : clBtnHighlight));
-    fl_xyline(w.x(), w.y(), right);
-    fl_yxline(w.x(), w.y(), bottom);
+    fl_rectf(w.x(), w.y(), w.w(), line);
+    fl_rectf(w.x(), w.y(), line, w.h());
     fl_color(ToFlColor(lowered ? clBtnHighlight : clBtnShadow));
-    fl_xyline(w.x(), bottom, right);
-    fl_yxline(right, w.y(), bottom);
+    fl_rectf(w.x(), w.y() + w.h() - line, w.w(), line);
+    fl_rectf(w.x() + w.w() - line, w.y(), line, w.h());
 }
 
 namespace {

@@ -6,6 +6,7 @@
 #include "ComponentClass.h"
 #include "ControlValues.h"
 #include "LayoutValues.h"
+#include "MulDiv.h"
 #include "TForm.h"
 
 TControl::TControl(TComponent* owner, std::unique_ptr<Fl_Widget> widget)
@@ -28,6 +29,16 @@ void TControl::UpdateWidgetBounds() {
     if (parent_) parent_->DamageRect(widget_->x(), widget_->y(), widget_->w(), widget_->h());
     widget_->resize(left_, top_ + clientTop, width_, height_);
     Redraw();
+}
+
+void TControl::ChangeScale(int m, int d) {
+    const int left = MulDiv(left_, m, d), top = MulDiv(top_, m, d);
+    SetBounds(left, top, MulDiv(left_ + width_, m, d) - left, MulDiv(top_ + height_, m, d) - top);
+    if (!parentFont_) {
+        font_.Height = MulDiv(font_.Height, m, d);
+        FontChanged();
+        Redraw();
+    }
 }
 
 void TControl::SetVisible(bool visible) {

@@ -64,6 +64,11 @@ public:
     // Gives the control the keyboard focus, as the form does when it opens and on Tab.
     virtual void SetFocus();
 
+    // Takes the control from one density to another, m / d times the size: its bounds, edge by
+    // edge so that controls that touch still touch, and its own font (one taken from the form
+    // scales with the form's).
+    virtual void ChangeScale(int m, int d);
+
     Fl_Widget* Widget() const { return widget_.get(); }
 
     // The form calls these: its font changed; its window is now shown, so text can be measured.

@@ -13,10 +13,12 @@
 #include "FontProperties.h"
 #include "FormWindow.h"
 #include "LayoutParser.h"
+#include "MulDiv.h"
 #include "Reader.h"
 #include "Resources.h"
 #include "TControl.h"
 #include "TMainMenu.h"
+#include "TScreen.h"
 #include "WindowManager.h"
 
 namespace {
@@ -129,14 +131,28 @@ void TForm::SetMenu(TMainMenu* menu) {
 }
 
 void TForm::MenuBarChanged() {
-    if (menu_) menu_->Widget()->resize(0, 0, window_->w(), MenuBarHeight);
+    if (menu_) menu_->Widget()->resize(0, 0, window_->w(), menuBarHeight_);
     Fl_Widget* corner = window_->resizable();
     corner->resize(window_->w(), window_->h(), 0, 0);
     for (TControl* c : controls_) c->UpdateWidgetBounds();
     window_->init_sizes();
 }
 
-int TForm::ClientOrigin() const { return menu_ ? MenuBarHeight : 0; }
+int TForm::ClientOrigin() const { return menu_ ? menuBarHeight_ : 0; }
+
+void TForm::ScaleBy(int m, int d) {
+    const auto scaled = [m, d](int n) { return MulDiv(n, m, d); };
+    if (positioned_) window_->position(scaled(Left()), scaled(Top()));
+    window_->size(std::max(scaled(window_->w()), 1), std::max(scaled(window_->h()), 1));
+    menuBarHeight_ = scaled(menuBarHeight_);
+    if (menu_) menu_->ChangeScale(m, d);
+    if (!icon_.Empty()) SetIcon(icon_.Scaled(scaled(icon_.Width()), scaled(icon_.Height())));
+    for (TControl* c : controls_) c->ChangeScale(m, d);
+    TFont font = font_;
+    font.Height = scaled(font.Height);
+    SetFont(font);  // the controls that take the form's font take it scaled
+    MenuBarChanged();
+}
 
 void TForm::InsertControl(TControl& control) {
     // Windowed controls lie above every drawn one; otherwise the later control lies on top.
@@ -219,14 +235,19 @@ void TForm::ReadLayout(std::string_view resourceName) {
     if (bytes.empty()) throw ELayoutError(0, std::string(resourceName), "нет описания окна");
     const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
     ReadComponent(*this, ParseLayout(text));
+    const int screen = TheScreen->PixelsPerInch();
+    if (pixelsPerInch_ && pixelsPerInch_ != screen) {
+        ScaleBy(screen, pixelsPerInch_);
+        pixelsPerInch_ = screen;
+    }
 }
 
 namespace {
 // The form's own properties. PixelsPerInch, TextHeight and OldCreateOrder are the designer's
-// record of how the layout was made: at 96 dpi with 13-pixel lines of text (the density and
-// the default font's line height the window is drawn at here), and with the handlers in place
-// before the layout is read (the order this form keeps). A layout made otherwise would need
-// what the form does not do, and is refused.
+// record of how the layout was made: at 96 dpi (the density the form scales from to the
+// screen's) with 13-pixel lines of text (the default font's line height at that density), and
+// with the handlers in place before the layout is read (the order this form keeps). A layout made
+// otherwise would need what the form does not do, and is refused.
 auto OnlyInteger(int kept) {
     return [kept](TForm&, const LayoutProperty& p, TReader&) {
         if (IntegerValue(p) != kept) throw ELayoutError(p.line, ValueWord(p.value), "недопустимое значение");
@@ -249,7 +270,11 @@ auto OnlyInteger(int kept) {
                   [](TForm& f, const LayoutProperty& p, TReader& reader) {
                       reader.Reference<TMainMenu>(p, "нет такого меню", [&f](TMainMenu& menu) { f.SetMenu(&menu); });
                   })
-        .Property("PixelsPerInch", OnlyInteger(96))
+        .Property("PixelsPerInch",
+                  [](TForm& f, const LayoutProperty& p, TReader& reader) {
+                      OnlyInteger(DesignPixelsPerInch)(f, p, reader);
+                      f.SetPixelsPerInch(DesignPixelsPerInch);
+                  })
         .Property("TextHeight", OnlyInteger(13))
         .Property("OldCreateOrder", [](TForm&, const LayoutProperty& p, TReader&) { EnumValue<bool>(p, {{"False", false}}); });
     AddFontProperties(form);

@@ -18,9 +18,11 @@ class TMainMenu;
 // the top and the controls below it, placed in client coordinates that start under the bar.
 // The window's outer size is given as on the toolkit's home desktop, with a 4-px border on each
 // side and a 19-px caption; the frame here is the window manager's.
+// A form read from a layout designed at another density than the screen's is scaled to the
+// screen's when it is created: its window, menu bar, font and icon, and every control.
 class TForm : public TComponent {
 public:
-    static constexpr int MenuBarHeight = 20;
+    static constexpr int MenuBarHeight = 20;  // at the design density
     static constexpr int FrameBorder = 4;
     static constexpr int CaptionHeight = 19;
 
@@ -56,6 +58,12 @@ public:
     void SetIcon(TPicture icon);
     TMainMenu* Menu() const { return menu_; }
     void SetMenu(TMainMenu* menu);
+    // The density the form's sizes are given at: its layout's, until it is scaled to the screen's;
+    // 0 for a form whose layout does not say.
+    int PixelsPerInch() const { return pixelsPerInch_; }
+    void SetPixelsPerInch(int pixelsPerInch) { pixelsPerInch_ = pixelsPerInch; }
+    // Takes the whole form from one density to another, m / d times the size.
+    void ScaleBy(int m, int d);
 
     // Opens the window; from then on labels measure their text. The first windowed control
     // (the entry box) takes the focus.
@@ -72,7 +80,8 @@ public:
     void SelectNext();
 
     // Reads the embedded layout of that file name into this form, through the form's registered
-    // class: sets the form's properties, creates its components and points its fields at them.
+    // class: sets the form's properties, creates its components and points its fields at them;
+    // then scales the form to the screen's density where its layout was designed at another.
     void ReadLayout(std::string_view resourceName);
 
     // FLTK glue: the window, its controls in z-order, and where client coordinates start in it.
@@ -100,5 +109,7 @@ private:
     bool showHint_ = false;
     TPicture icon_;
     TMainMenu* menu_ = nullptr;
+    int menuBarHeight_ = MenuBarHeight;
+    int pixelsPerInch_ = 0;
     std::vector<TControl*> controls_;  // z-order: the last lies on top
 };

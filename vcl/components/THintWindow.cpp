@@ -8,12 +8,17 @@
 
 #include "FlColor.h"
 #include "FlFont.h"
+#include "TScreen.h"
 #include "WindowManager.h"
 
 namespace {
-// The frame, and the room between it and the text, as the classic toolkit draws a hint.
+// The frame, and the room between it and the text, as the classic toolkit draws a hint at the
+// design density; at the screen's they are as much wider as everything else.
 constexpr int kFrame = 1;
 constexpr int kPaddingX = 2, kPaddingY = 1;
+int Frame() { return TheScreen->Scaled(kFrame); }
+int InsetX() { return TheScreen->Scaled(kFrame + kPaddingX); }
+int InsetY() { return TheScreen->Scaled(kFrame + kPaddingY); }
 constexpr int kAlign = FL_ALIGN_LEFT | FL_ALIGN_TOP | FL_ALIGN_INSIDE | FL_ALIGN_WRAP;
 
 // The tooltip colours of the classic desktop scheme.
@@ -33,13 +38,12 @@ public:
 
     void draw() override {
         fl_color(FL_BLACK);
-        fl_rect(0, 0, w(), h());
+        fl_rectf(0, 0, w(), h());
         fl_color(FlColorOf(kInfoBackground));
-        fl_rectf(kFrame, kFrame, w() - 2 * kFrame, h() - 2 * kFrame);
+        fl_rectf(Frame(), Frame(), w() - 2 * Frame(), h() - 2 * Frame());
         fl_font(ToFlFont(owner_.font_), ToFlFontSize(owner_.font_));
         fl_color(FlColorOf(kInfoText));
-        const int inset = kFrame + kPaddingX;
-        fl_draw(owner_.caption_.c_str(), inset, kFrame + kPaddingY, w() - 2 * inset, h() - 2 * (kFrame + kPaddingY),
+        fl_draw(owner_.caption_.c_str(), InsetX(), InsetY(), w() - 2 * InsetX(), h() - 2 * InsetY(),
                 static_cast<Fl_Align>(kAlign), nullptr, 0);
     }
 
@@ -53,13 +57,12 @@ THintWindow::~THintWindow() = default;
 ScreenRect THintWindow::CalcHintRect(int maxWidth, const std::string& text, const TFont& font) const {
     fl_open_display();
     fl_font(ToFlFont(font), ToFlFontSize(font));
-    const int inset = kFrame + kPaddingX;
-    int width = maxWidth - 2 * inset, height = 0;
+    int width = maxWidth - 2 * InsetX(), height = 0;
     fl_measure(text.c_str(), width, height, 0);
     // A line drawn in a box exactly as wide as it measures may still have its last word wrapped.
     constexpr int kWrapSlack = 2;
-    width = std::min(width + kWrapSlack, maxWidth - 2 * inset);
-    return {0, 0, width + 2 * inset, height + 2 * (kFrame + kPaddingY)};
+    width = std::min(width + kWrapSlack, maxWidth - 2 * InsetX());
+    return {0, 0, width + 2 * InsetX(), height + 2 * InsetY()};
 }
 
 void THintWindow::ActivateHint(const ScreenRect& rect, const std::string& text, const TFont& font) {

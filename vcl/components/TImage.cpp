@@ -8,6 +8,7 @@
 
 #include "ComponentClass.h"
 #include "ControlValues.h"
+#include "MulDiv.h"
 #include "PaintedWidget.h"
 
 TImage::TImage(TComponent* owner) : TControl(owner, std::make_unique<PaintedWidget>([this] { Paint(); })) {
@@ -17,6 +18,11 @@ TImage::TImage(TComponent* owner) : TControl(owner, std::make_unique<PaintedWidg
 void TImage::SetPicture(TPicture picture) {
     picture_ = std::move(picture);
     Redraw();
+}
+
+void TImage::ChangeScale(int m, int d) {
+    TControl::ChangeScale(m, d);
+    SetPicture(picture_.Scaled(MulDiv(picture_.Width(), m, d), MulDiv(picture_.Height(), m, d)));
 }
 
 // An opaque picture is sent to the X server a few rows at a time: drawn whole, FLTK and Xlib

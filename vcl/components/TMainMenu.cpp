@@ -9,6 +9,7 @@
 #include "Exception.h"
 #include "FlColor.h"
 #include "FlFont.h"
+#include "MulDiv.h"
 #include "TApplication.h"
 #include "TMenuItem.h"
 
@@ -104,6 +105,19 @@ void TMainMenu::Pick(const TMenuItem& item) {
             return;
         }
     throw Exception("Пункт меню «" + item.Name() + "» не выбирается");
+}
+
+void TMainMenu::ChangeScale(int m, int d) {
+    bar_->textsize(MulDiv(bar_->textsize(), m, d));
+    const auto scaleGlyphs = [m, d](auto& self, const std::vector<TMenuItem*>& items) -> void {
+        for (TMenuItem* item : items) {
+            const TPicture& glyph = item->Bitmap();
+            if (!glyph.Empty()) item->SetBitmap(glyph.Scaled(MulDiv(glyph.Width(), m, d), MulDiv(glyph.Height(), m, d)));
+            self(self, item->Items());
+        }
+    };
+    scaleGlyphs(scaleGlyphs, items_);
+    Rebuild();
 }
 
 namespace {

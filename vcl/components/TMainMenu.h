@@ -33,6 +33,10 @@ public:
     // Rebuilds the bar's entries from the items; items call it when they change.
     void Rebuild();
 
+    // Takes the menu from one density to another, m / d times the size: its text and its
+    // items' glyphs (the form sizes the bar).
+    void ChangeScale(int m, int d);
+
 private:
     void Append(TMenuItem& item);
 

@@ -1,6 +1,8 @@
 #include "ErrorBox.h"
 
 #include "ErrorIcon.h"
+#include "MulDiv.h"
+#include "ScreenDensity.h"
 #include "ScreenPlacement.h"
 #include "WindowManager.h"
 
@@ -15,16 +17,17 @@
 
 namespace {
 
-// Pixel sizes of the box, in the proportions of the classic toolkit's message box.
-constexpr int kMargin = 12;
-constexpr int kIconSize = 32;
-constexpr int kGap = 12;
-constexpr int kTextMinWidth = 120;
-constexpr int kTextMaxWidth = 400;
-constexpr int kButtonWidth = 75;
-constexpr int kButtonHeight = 23;
+// Pixel sizes of the box, in the proportions of the classic toolkit's message box, at a density.
+struct BoxMetrics {
+    int margin, iconSize, gap, textMinWidth, textMaxWidth, buttonWidth, buttonHeight;
+    Fl_Fontsize fontSize;
+};
 constexpr Fl_Font kFont = FL_HELVETICA;
-constexpr Fl_Fontsize kFontSize = 12;
+
+BoxMetrics MetricsAt(int pixelsPerInch) {
+    const auto at = [pixelsPerInch](int designed) { return MulDiv(designed, pixelsPerInch, DesignPixelsPerInch); };
+    return {at(12), at(32), at(12), at(120), at(400), at(75), at(23), at(12)};
+}
 
 void HideWindowOf(Fl_Widget* widget, void*) {
     Fl_Window* window = widget->as_window() ? widget->as_window() : widget->window();
@@ -46,15 +49,15 @@ public:
 };
 
 // Width and height the message takes when wrapped at the widest line the box allows.
-void MeasureMessage(const std::string& message, int& width, int& height) {
-    fl_font(kFont, kFontSize);
-    width = kTextMaxWidth;
+void MeasureMessage(const std::string& message, const BoxMetrics& m, int& width, int& height) {
+    fl_font(kFont, m.fontSize);
+    width = m.textMaxWidth;
     height = 0;
     fl_measure(message.c_str(), width, height, 0);
     // Drawn in a box exactly as wide as it measures, FLTK may wrap the line's last word.
     constexpr int kWrapSlack = 2;
-    width = std::clamp(width + kWrapSlack, kTextMinWidth, kTextMaxWidth);
-    height = std::max(height, kIconSize);
+    width = std::clamp(width + kWrapSlack, m.textMinWidth, m.textMaxWidth);
+    height = std::max(height, m.iconSize);
 }
 
 // Puts the box's frame in the middle of its owner's frame, as a message box opens, and keeps it on
@@ -78,34 +81,35 @@ void PlaceOverOwner(Fl_Window& box, Fl_Window* owner) {
 
 }  // namespace
 
-void ShowErrorBox(const std::string& title, const std::string& message, Fl_Window* owner) {
+void ShowErrorBox(const std::string& title, const std::string& message, Fl_Window* owner, int pixelsPerInch) {
     fl_open_display();  // text metrics need the display
 
+    const BoxMetrics m = MetricsAt(pixelsPerInch);
     int textWidth = 0;
     int textHeight = 0;
-    MeasureMessage(message, textWidth, textHeight);
+    MeasureMessage(message, m, textWidth, textHeight);
 
-    const int contentWidth = kIconSize + kGap + textWidth;
-    const int boxWidth = kMargin + contentWidth + kMargin;
-    const int boxHeight = kMargin + textHeight + kGap + kButtonHeight + kMargin;
+    const int contentWidth = m.iconSize + m.gap + textWidth;
+    const int boxWidth = m.margin + contentWidth + m.margin;
+    const int boxHeight = m.margin + textHeight + m.gap + m.buttonHeight + m.margin;
 
     Fl_Double_Window box(boxWidth, boxHeight);
     box.copy_label(title.c_str());
     box.color(fl_rgb_color(212, 208, 200));
     box.callback(HideWindowOf);  // Escape and the frame's close control both come here
 
-    ErrorIcon icon(kMargin, kMargin, kIconSize);
+    ErrorIcon icon(m.margin, m.margin, m.iconSize);
 
-    MessageText text(kMargin + kIconSize + kGap, kMargin, textWidth, textHeight);
+    MessageText text(m.margin + m.iconSize + m.gap, m.margin, textWidth, textHeight);
     text.copy_label(message.c_str());
     text.labelfont(kFont);
-    text.labelsize(kFontSize);
+    text.labelsize(m.fontSize);
     text.align(FL_ALIGN_LEFT | FL_ALIGN_INSIDE | FL_ALIGN_WRAP);
 
-    Fl_Return_Button ok((boxWidth - kButtonWidth) / 2, boxHeight - kMargin - kButtonHeight,
-                        kButtonWidth, kButtonHeight, "OK");
+    Fl_Return_Button ok((boxWidth - m.buttonWidth) / 2, boxHeight - m.margin - m.buttonHeight, m.buttonWidth,
+                        m.buttonHeight, "OK");
     ok.labelfont(kFont);
-    ok.labelsize(kFontSize);
+    ok.labelsize(m.fontSize);
     ok.callback(HideWindowOf);
 
     box.end();

@@ -1,0 +1,7 @@
+#include "TScreen.h"
+
+namespace {
+TScreen theScreen;
+}  // namespace
+
+TScreen* const TheScreen = &theScreen;
