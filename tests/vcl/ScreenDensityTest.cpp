@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -39,6 +40,11 @@ struct DensityCase {
     int pixelsPerInch;
     std::vector<std::string> named;  // each ignored line names one of these, in this order
 };
+
+void PrintTo(const DensityCase& c, std::ostream* os) {
+    *os << "QUARVEL_SCALE " << (c.scale ? "\"" + std::string(c.scale) + "\"" : "unset") << ", Xft.dpi "
+        << (c.xftDpi ? "\"" + *c.xftDpi + "\"" : "unset");
+}
 
 class ChooseScreenDensityTest : public ::testing::TestWithParam<DensityCase> {};
 
