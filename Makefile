@@ -49,9 +49,13 @@ unit: build
 bench: build
 	bash bench/run-all $(BUILD)
 
-# The README's picture: the window under Xvfb after typing 47 and calculating.
+# The README's picture: the window under Xvfb after typing 47 and calculating. SCALE draws it as
+# on a denser screen (SCALE=2: 192 dpi), SHOT writes another picture:
+#   make screenshot SCALE=2 SHOT=docs/screenshot-192dpi.png
+SCALE ?= 1
+SHOT  ?= docs/screenshot.png
 screenshot: test-deps program
-	bash tests/ui/screenshot $(BUILD)/bin/quarvel docs/screenshot.png
+	bash tests/ui/screenshot $(BUILD)/bin/quarvel $(SHOT) $(SCALE)
 
 # The arm64 build: Debian's cross compiler and arm64 libraries (make cross-deps installs them),
 # its tests run under qemu-user. The property test runs ARM64_PROPERTY_CASES generated entries
