@@ -1,15 +1,23 @@
 // Start-up benchmark: for each program given, the time from exec to its window mapped and first
 // drawn, and the process's peak memory, over alternating rounds in one X server.
 //
-//   quarvel_startup_bench [--rounds N] PROGRAM BASELINE [BASELINE...]
+//   quarvel_startup_bench [--rounds N] [--resources TEXT] [--also PROGRAM]... PROGRAM BASELINE [BASELINE...]
 //
 // The first baseline is the one the goal is set against; the others are reported beside it.
+// Each --also program is measured in the same rounds and compared with PROGRAM and the first
+// baseline. A program may be preceded by environment settings, in one argument:
+// "QUARVEL_SCALE=2 build/bin/quarvel". --resources puts TEXT on the root window as the resource
+// database a desktop sets there (Xft.dpi and the like), which each program reads as it connects.
 // The harness watches the root window for new top-level windows (CreateNotify, MapNotify) and
-// puts a Damage monitor on each as soon as it is created, so the first drawing the client does
-// after mapping is reported by the server itself (DamageNotify); nothing is polled or slept. Once
-// drawn, the child is ended and its peak resident size read from wait4's rusage. Rounds
+// keeps one Damage monitor on the root window, made before any program starts: the first drawing
+// the client does inside its window after mapping it is reported by the server itself
+// (DamageNotify); nothing is polled or slept. (A monitor put on the window when it is created
+// comes too late for a program that creates and maps its window while holding the server, as
+// Quarvel does: made on a window already on the screen, it reports the whole window damaged at
+// once, before the program has drawn anything.) Once drawn, the child is ended and its peak resident size read from wait4's rusage. Rounds
 // alternate the programs, each round starting one program further on, so a drift in the
 // machine's load falls on all alike.
+#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/extensions/Xdamage.h>
 #include <poll.h>
@@ -22,6 +30,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <map>
+#include <sstream>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -42,6 +51,13 @@ double NowMs() {
 // that follow are expected and harmless.
 int IgnoreXError(Display*, XErrorEvent*) { return 0; }
 
+// A program to start: its path, the environment it gets, and the name it is reported by.
+struct Program {
+    std::string path;
+    std::vector<std::string> environment;
+    std::string name;
+};
+
 struct Sample {
     double mappedMs = 0;
     double drawnMs = 0;
@@ -59,38 +75,47 @@ public:
         XSetErrorHandler(IgnoreXError);
         root_ = DefaultRootWindow(display_);
         XSelectInput(display_, root_, SubstructureNotifyMask);
+        // Drawing in a top-level window shows on the root window too: one monitor there, made
+        // before any program starts, sees each window's first drawing however soon it comes.
+        screenDamage_ = XDamageCreate(display_, root_, XDamageReportNonEmpty);
         XSync(display_, False);
     }
     ~Harness() { XCloseDisplay(display_); }
     Harness(const Harness&) = delete;
     Harness& operator=(const Harness&) = delete;
 
-    Sample Run(const std::string& program) {
+    // The root window's resource database, as a desktop sets it.
+    void SetResources(const std::string& text) {
+        XChangeProperty(display_, root_, XA_RESOURCE_MANAGER, XA_STRING, 8, PropModeReplace,
+                        reinterpret_cast<const unsigned char*>(text.data()), static_cast<int>(text.size()));
+        XSync(display_, False);
+    }
+
+    Sample Run(const Program& program) {
         Discard();
         const double start = NowMs();
-        const pid_t child = child_process::Spawn({program});
-        if (child <= 0) throw std::runtime_error("cannot start " + program);
+        const pid_t child = child_process::Spawn({program.path}, program.environment);
+        if (child <= 0) throw std::runtime_error("cannot start " + program.path);
         Sample sample;
-        std::map<Window, Damage> monitors;
+        std::map<Window, XRectangle> created;  // the program's top-level windows, where they stand
         Window mapped = None;
         while (sample.drawnMs == 0) {
             XEvent event;
-            if (!NextEvent(event, child, program)) continue;
+            if (!NextEvent(event, child, program.name)) continue;
             if (event.type == CreateNotify && event.xcreatewindow.parent == root_ &&
                 !event.xcreatewindow.override_redirect) {
-                const Window w = event.xcreatewindow.window;
-                monitors[w] = XDamageCreate(display_, w, XDamageReportNonEmpty);
-                XFlush(display_);
-            } else if (event.type == MapNotify && monitors.count(event.xmap.window) && mapped == None) {
+                const XCreateWindowEvent& c = event.xcreatewindow;
+                created[c.window] = {static_cast<short>(c.x), static_cast<short>(c.y),
+                                     static_cast<unsigned short>(c.width), static_cast<unsigned short>(c.height)};
+            } else if (event.type == MapNotify && created.count(event.xmap.window) && mapped == None) {
                 mapped = event.xmap.window;
                 sample.mappedMs = NowMs() - start;
             } else if (event.type == damageEventBase_ + XDamageNotify) {
                 const auto& damage = reinterpret_cast<const XDamageNotifyEvent&>(event);
-                if (damage.drawable == mapped) sample.drawnMs = NowMs() - start;
-                XDamageSubtract(display_, damage.damage, None, None);
+                if (mapped != None && Overlap(damage.area, created[mapped])) sample.drawnMs = NowMs() - start;
+                XDamageSubtract(display_, screenDamage_, None, None);
             }
         }
-        for (const auto& [window, monitor] : monitors) XDamageDestroy(display_, monitor);
         XSync(display_, False);
         kill(child, SIGTERM);
         int status = 0;
@@ -137,16 +162,25 @@ private:
         }
     }
 
+    // Forgets what came before, the root's repainting where the last window was among it.
     void Discard() {
-        XSync(display_, False);
-        while (XPending(display_)) {
-            XEvent event;
-            XNextEvent(display_, &event);
+        for (int pass = 0; pass < 2; ++pass) {
+            XSync(display_, False);
+            while (XPending(display_)) {
+                XEvent event;
+                XNextEvent(display_, &event);
+            }
+            XDamageSubtract(display_, screenDamage_, None, None);
         }
+    }
+
+    static bool Overlap(const XRectangle& a, const XRectangle& b) {
+        return a.x < b.x + b.width && b.x < a.x + a.width && a.y < b.y + b.height && b.y < a.y + a.height;
     }
 
     Display* display_;
     Window root_ = None;
+    Damage screenDamage_ = None;
     int damageEventBase_ = 0;
 };
 
@@ -159,27 +193,70 @@ T Median(std::vector<T> values) {
 
 std::string BaseName(const std::string& path) { return path.substr(path.find_last_of('/') + 1); }
 
+// "NAME=VALUE ... PATH": the program at PATH with those settings added to this environment.
+Program ProgramOf(const std::string& spec) {
+    Program program;
+    program.environment = child_process::Environment();
+    std::istringstream words(spec);
+    std::vector<std::string> settings;
+    for (std::string word; words >> word;) {
+        if (word.find('=') == std::string::npos) {
+            program.path = word;
+            break;
+        }
+        settings.push_back(word);
+    }
+    program.name = BaseName(program.path);
+    for (const std::string& setting : settings) {
+        const std::string prefix = setting.substr(0, setting.find('=') + 1);
+        std::erase_if(program.environment, [&](const std::string& e) { return e.rfind(prefix, 0) == 0; });
+        program.environment.push_back(setting);
+        program.name += " " + setting;
+    }
+    return program;
+}
+
 struct Results {
     std::vector<double> mapped, drawn, peakKb;
 };
 
+void PrintRatio(const std::string& what, const Results& program, const Results& baseline, bool goal) {
+    const double timeRatio = Median(program.drawn) / Median(baseline.drawn);
+    const double memoryRatio = Median(program.peakKb) / Median(baseline.peakKb);
+    std::printf("%s: time %.2fx, peak memory %.2fx", what.c_str(), timeRatio, memoryRatio);
+    if (goal)
+        std::printf(" (goal <= 1.30x: time %s, memory %s)", timeRatio <= 1.3 ? "met" : "MISSED",
+                    memoryRatio <= 1.3 ? "met" : "MISSED");
+    std::printf("\n");
+}
+
 int Main(int argc, char** argv) {
     int rounds = 30;
-    std::vector<std::string> programs;
+    std::string resources;
+    std::vector<Program> programs, also;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--rounds" && i + 1 < argc) {
             rounds = std::atoi(argv[++i]);
+        } else if (arg == "--resources" && i + 1 < argc) {
+            resources = argv[++i];
+        } else if (arg == "--also" && i + 1 < argc) {
+            also.push_back(ProgramOf(argv[++i]));
         } else {
-            programs.push_back(arg);
+            programs.push_back(ProgramOf(arg));
         }
     }
     if (programs.size() < 2 || rounds < 1) {
-        std::fprintf(stderr, "usage: %s [--rounds N] PROGRAM BASELINE [BASELINE...]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s [--rounds N] [--resources TEXT] [--also PROGRAM]... PROGRAM BASELINE [BASELINE...]\n",
+                     argv[0]);
         return 2;
     }
+    // Reported in this order: the program, those measured beside it, the baselines.
+    const std::size_t alsoCount = also.size();
+    programs.insert(programs.begin() + 1, also.begin(), also.end());
 
     Harness harness;
+    if (!resources.empty()) harness.SetResources(resources);
     const std::size_t count = programs.size();
     for (const auto& program : programs) harness.Run(program);  // warm-up: libraries and fonts into the page cache
     std::vector<Results> results(count);
@@ -194,23 +271,19 @@ int Main(int argc, char** argv) {
     }
 
     std::printf("start-up over %d alternating rounds (medians; min..max of exec to drawn)\n", rounds);
-    std::printf("%-22s %12s %12s %18s %12s\n", "program", "mapped ms", "drawn ms", "drawn min..max", "peak KiB");
+    std::printf("%-26s %12s %12s %18s %12s\n", "program", "mapped ms", "drawn ms", "drawn min..max", "peak KiB");
     for (std::size_t k = 0; k < count; ++k) {
         const Results& r = results[k];
         const auto [lo, hi] = std::minmax_element(r.drawn.begin(), r.drawn.end());
-        std::printf("%-22s %12.2f %12.2f %8.2f..%-8.2f %12.0f\n", BaseName(programs[k]).c_str(),
-                    Median(r.mapped), Median(r.drawn), *lo, *hi, Median(r.peakKb));
+        std::printf("%-26s %12.2f %12.2f %8.2f..%-8.2f %12.0f\n", programs[k].name.c_str(), Median(r.mapped),
+                    Median(r.drawn), *lo, *hi, Median(r.peakKb));
     }
-    const std::string name = BaseName(programs[0]);
-    for (std::size_t k = 1; k < count; ++k) {
-        const double timeRatio = Median(results[0].drawn) / Median(results[k].drawn);
-        const double memoryRatio = Median(results[0].peakKb) / Median(results[k].peakKb);
-        std::printf("%s / %s: time %.2fx, peak memory %.2fx", name.c_str(), BaseName(programs[k]).c_str(),
-                    timeRatio, memoryRatio);
-        if (k == 1)
-            std::printf(" (goal <= 1.30x: time %s, memory %s)", timeRatio <= 1.3 ? "met" : "MISSED",
-                        memoryRatio <= 1.3 ? "met" : "MISSED");
-        std::printf("\n");
+    const std::size_t goal = 1 + alsoCount;  // the first baseline
+    for (std::size_t k = goal; k < count; ++k)
+        PrintRatio(programs[0].name + " / " + programs[k].name, results[0], results[k], k == goal);
+    for (std::size_t k = 1; k < goal; ++k) {
+        PrintRatio(programs[k].name + " / " + programs[goal].name, results[k], results[goal], false);
+        PrintRatio(programs[k].name + " / " + programs[0].name, results[k], results[0], false);
     }
     return 0;
 }
