@@ -4,7 +4,6 @@
 #include <X11/Xresource.h>
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <string_view>
 
@@ -12,16 +11,29 @@ namespace {
 // Densities of real screens lie well inside these; a value outside is a mistake.
 constexpr double kLeastScreenDensity = 24, kGreatestScreenDensity = 960;
 
-// A decimal number written with a point, blanks round it allowed; nothing for anything else,
-// infinities and NaN included.
-std::optional<double> NumberIn(std::string_view text) {
+// A decimal number written with a point (digits, and a fraction after the point), blanks round
+// it allowed; nothing for anything else: signs, exponents, infinities, NaN. std::from_chars would
+// read it too, but it brings some 100 KiB of the library into every start-up.
+std::optional<double> DecimalIn(std::string_view text) {
     const auto blank = [](char c) { return c == ' ' || c == '\t'; };
     while (!text.empty() && blank(text.front())) text.remove_prefix(1);
     while (!text.empty() && blank(text.back())) text.remove_suffix(1);
-    double value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size() || !std::isfinite(value))
-        return std::nullopt;
+    double value = 0, place = 1;
+    bool digits = false, point = false;
+    for (const char c : text) {
+        if (c == '.' && !point) {
+            point = true;
+        } else if (c >= '0' && c <= '9') {
+            digits = true;
+            if (point)
+                value += (c - '0') * (place /= 10);
+            else
+                value = value * 10 + (c - '0');
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (!digits) return std::nullopt;
     return value;
 }
 
@@ -46,7 +58,7 @@ ScreenDensity ChooseScreenDensity(const char* scale, const std::optional<std::st
     ScreenDensity density;
     // An empty variable is one that is not set.
     if (scale && *scale) {
-        const std::optional<double> factor = NumberIn(scale);
+        const std::optional<double> factor = DecimalIn(scale);
         if (factor && *factor >= 1 && *factor <= 3) {
             density.pixelsPerInch = Rounded(*factor * DesignPixelsPerInch);
             return density;
@@ -54,7 +66,7 @@ ScreenDensity ChooseScreenDensity(const char* scale, const std::optional<std::st
         density.ignored.push_back("QUARVEL_SCALE " + Quoted(scale) + " не учитывается: масштаб — число от 1 до 3");
     }
     if (xftDpi) {
-        const std::optional<double> dpi = NumberIn(*xftDpi);
+        const std::optional<double> dpi = DecimalIn(*xftDpi);
         if (dpi && *dpi >= kLeastScreenDensity && *dpi <= kGreatestScreenDensity) {
             density.pixelsPerInch = std::clamp(Rounded(*dpi), LeastPixelsPerInch, GreatestPixelsPerInch);
             return density;
