@@ -39,30 +39,31 @@ std::vector<unsigned char> ResampleBilinear(const unsigned char* pixels, int wid
     const std::vector<Tap> columns = Taps(width, newWidth), rows = Taps(height, newHeight);
     unsigned char* to = out.data();
     for (const Tap& row : rows) {
+        const unsigned char* upper = pixels + static_cast<std::ptrdiff_t>(row.first) * lineBytes;
+        const unsigned char* lower = pixels + static_cast<std::ptrdiff_t>(row.second) * lineBytes;
         for (const Tap& column : columns) {
-            const unsigned char* corner[4] = {
-                pixels + static_cast<std::ptrdiff_t>(row.first) * lineBytes + column.first * depth,
-                pixels + static_cast<std::ptrdiff_t>(row.first) * lineBytes + column.second * depth,
-                pixels + static_cast<std::ptrdiff_t>(row.second) * lineBytes + column.first * depth,
-                pixels + static_cast<std::ptrdiff_t>(row.second) * lineBytes + column.second * depth};
-            const std::int64_t weight[4] = {
-                static_cast<std::int64_t>(kOne - column.weight) * (kOne - row.weight),
-                static_cast<std::int64_t>(column.weight) * (kOne - row.weight),
-                static_cast<std::int64_t>(kOne - column.weight) * row.weight,
-                static_cast<std::int64_t>(column.weight) * row.weight};
-            // Each corner counts by its weight and, where there is alpha, by its opacity.
-            std::int64_t coverage = 0;
-            std::int64_t opacity[4];
-            for (int k = 0; k < 4; ++k) {
-                opacity[k] = weight[k] * (alpha ? corner[k][colours] : 1);
-                coverage += opacity[k];
+            const unsigned char* corner[4] = {upper + column.first * depth, upper + column.second * depth,
+                                              lower + column.first * depth, lower + column.second * depth};
+            // The corners' weights, in 65536ths.
+            const int weight[4] = {(kOne - column.weight) * (kOne - row.weight), column.weight * (kOne - row.weight),
+                                   (kOne - column.weight) * row.weight, column.weight * row.weight};
+            if (!alpha) {
+                for (int c = 0; c < colours; ++c) {
+                    const int sum = weight[0] * corner[0][c] + weight[1] * corner[1][c] + weight[2] * corner[2][c] +
+                                    weight[3] * corner[3][c];
+                    *to++ = static_cast<unsigned char>((sum + kOne * kOne / 2) / (kOne * kOne));
+                }
+                continue;
             }
+            // Each corner counts by its weight and its opacity.
+            std::int64_t opacity[4], coverage = 0;
+            for (int k = 0; k < 4; ++k) coverage += opacity[k] = std::int64_t{weight[k]} * corner[k][colours];
             for (int c = 0; c < colours; ++c) {
                 std::int64_t sum = 0;
                 for (int k = 0; k < 4; ++k) sum += opacity[k] * corner[k][c];
                 *to++ = coverage ? static_cast<unsigned char>((sum + coverage / 2) / coverage) : 0;
             }
-            if (alpha) *to++ = static_cast<unsigned char>((coverage + kOne * kOne / 2) / (kOne * kOne));
+            *to++ = static_cast<unsigned char>((coverage + kOne * kOne / 2) / (kOne * kOne));
         }
     }
     return out;
