@@ -178,6 +178,11 @@ TEST_P(ScalingCases, TheWindowOpensAtTheDensityTheSettingsGive) {
     const std::optional<Pixels> window = program.Drawn(c.pixelsPerInch);
     ASSERT_TRUE(window) << "the window was not drawn as at " << c.pixelsPerInch << " dpi";
     ExpectDrawnAt(*window, c.pixelsPerInch);
+    // The icon the desktop shows for the window, resampled to the same scale.
+    const std::vector<long> icon = screen_.Cardinals(program.window(), "_NET_WM_ICON");
+    ASSERT_GE(icon.size(), 2u) << "the window has no icon";
+    EXPECT_EQ(icon[0], At(32, c.pixelsPerInch));
+    EXPECT_EQ(icon[1], At(32, c.pixelsPerInch));
     const std::vector<std::string> lines = program.ErrorLines();
     ASSERT_EQ(lines.size(), c.named.size());
     for (std::size_t i = 0; i < lines.size(); ++i)

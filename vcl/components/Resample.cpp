@@ -61,7 +61,7 @@ std::vector<unsigned char> ResampleBilinear(const unsigned char* pixels, int wid
             for (int c = 0; c < colours; ++c) {
                 std::int64_t sum = 0;
                 for (int k = 0; k < 4; ++k) sum += opacity[k] * corner[k][c];
-                *to++ = coverage ? static_cast<unsigned char>((sum + coverage / 2) / coverage) : 0;
+                *to++ = static_cast<unsigned char>(coverage ? (sum + coverage / 2) / coverage : 0);
             }
             *to++ = static_cast<unsigned char>((coverage + kOne * kOne / 2) / (kOne * kOne));
         }
