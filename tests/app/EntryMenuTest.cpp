@@ -5,12 +5,6 @@
 // all, copy, and ask xclip.
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
-#include <cstdio>
-#include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <string>
 #include <vector>
@@ -18,6 +12,7 @@
 // After gtest: Xlib's macros (None, Bool) would break its headers.
 #include "MenuRows.h"
 #include "RunningProgram.h"
+#include "Xclip.h"
 
 namespace {
 
@@ -36,7 +31,6 @@ protected:
     }
     void TearDown() override {
         clipboardOwner_.reset();
-        for (const std::string& f : files_) std::remove(f.c_str());
         RunningProgram::TearDown();
     }
 
@@ -92,43 +86,20 @@ protected:
 
     // ---- The desktop's clipboard, through xclip ----
     Atom Clipboard() { return XInternAtom(screen_.X(), "CLIPBOARD", False); }
-    std::string TempFile(const std::string& content = "") {
-        char path[] = "/tmp/quarvel-clipboard-XXXXXX";
-        const int fd = mkstemp(path);
-        if (fd >= 0) {
-            if (write(fd, content.data(), content.size()) != static_cast<ssize_t>(content.size()))
-                ADD_FAILURE() << "cannot write " << path;
-            close(fd);
-        }
-        files_.emplace_back(path);
-        return path;
-    }
     void Offer(const std::string& text) {
-        clipboardOwner_.emplace(
-            std::vector<std::string>{"sh", "-c", "exec xclip -quiet -selection clipboard \"$0\" >/dev/null 2>&1",
-                                     TempFile(text)},
-            child_process::Environment());
+        clipboardOwner_.emplace(text);
         ASSERT_TRUE(WaitUntil([this] { return XGetSelectionOwner(screen_.X(), Clipboard()) != 0; }))
             << "xclip did not take the clipboard";
-    }
-    std::string Pasted() {
-        const std::string path = TempFile();
-        Child reader({"sh", "-c", "exec xclip -o -selection clipboard > \"$0\" 2>/dev/null", path},
-                     child_process::Environment());
-        reader.WaitForExit(milliseconds(10000));
-        std::ifstream in(path);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
     // What the entry box holds: selected whole and copied with the keys, then pasted by xclip.
     std::string EntryText() {
         EXPECT_TRUE(Keys({"ctrl+a", "ctrl+c"}));
         std::string text;
-        WaitUntil([&] { return !(text = Pasted()).empty(); });
+        WaitUntil([&] { return !(text = xclip::Pasted()).empty(); });
         return text;
     }
 
-    std::optional<Child> clipboardOwner_;
-    std::vector<std::string> files_;
+    std::optional<xclip::Holder> clipboardOwner_;
 };
 
 // The opening "0" with the caret after it: "Выделить все" selects it, and what is typed replaces
@@ -187,7 +158,7 @@ TEST_F(ProgramEntryMenu, TextCopiedFromTheEntryPastesElsewhere) {
     Choose(CopyRow);
     // xclip leaves once another program has taken the clipboard from it.
     EXPECT_TRUE(WaitUntil([this] { return !clipboardOwner_->Running(); })) << "Quarvel did not copy";
-    EXPECT_EQ(Pasted(), "12,5 кОм");
+    EXPECT_EQ(xclip::Pasted(), "12,5 кОм");
 }
 
 }  // namespace

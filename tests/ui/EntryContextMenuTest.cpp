@@ -7,14 +7,9 @@
 
 #include <FL/Fl.H>
 #include <FL/Fl_Window.H>
-#include <unistd.h>
 
 #include <algorithm>
-#include <cstdio>
-#include <cstdlib>
-#include <fstream>
 #include <functional>
-#include <iterator>
 #include <optional>
 #include <string>
 #include <vector>
@@ -27,11 +22,9 @@
 #include "MenuRows.h"
 #include "RealInput.h"
 #include "XScreen.h"
+#include "Xclip.h"
 
 namespace {
-using child_process::Child;
-using std::chrono::milliseconds;
-
 const std::vector<std::string> kMenuTexts = {"Отменить", "Вырезать", "Копировать",
                                              "Вставить", "Удалить",  "Выделить все"};
 // The rows of the menu, in its order.
@@ -99,11 +92,6 @@ struct EntryState {
     }
 };
 
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 class EntryContextMenu : public testing::Test {
 protected:
     void SetUp() override {
@@ -120,7 +108,6 @@ protected:
     }
     void TearDown() override {
         clipboardOwner_.reset();
-        for (const std::string& file : files_) std::remove(file.c_str());
         if (form) form->Close();
         form_display::Settle();
         Application->OnException = nullptr;
@@ -191,41 +178,20 @@ protected:
         XSetSelectionOwner(screen_.X(), Clipboard(), 0, CurrentTime);
         XSync(screen_.X(), False);
     }
-    std::string TempFile(const std::string& content = "") {
-        char path[] = "/tmp/quarvel-clipboard-XXXXXX";
-        const int fd = mkstemp(path);
-        if (fd >= 0) {
-            if (!content.empty() && write(fd, content.data(), content.size()) < 0) ADD_FAILURE() << "cannot write " << path;
-            close(fd);
-        }
-        files_.emplace_back(path);
-        return path;
-    }
     // Another program, xclip, holds `content` on the clipboard as data of `kind`.
     void OfferOnClipboard(const std::string& content, const std::string& kind = "UTF8_STRING") {
         ClearClipboard();
-        clipboardOwner_.emplace(std::vector<std::string>{"sh", "-c",
-                                                         "exec xclip -quiet -selection clipboard -t \"$1\" \"$0\" "
-                                                         ">/dev/null 2>&1",
-                                                         TempFile(content), kind},
-                                child_process::Environment());
+        clipboardOwner_.emplace(content, kind);
         ASSERT_TRUE(real_input::WaitUntil([this] { return XGetSelectionOwner(screen_.X(), Clipboard()) != 0; }))
             << "xclip did not take the clipboard";
     }
     // What another program, xclip, pastes from the clipboard; FLTK answers meanwhile.
-    std::string ClipboardText() {
-        const std::string path = TempFile();
-        Child reader({"sh", "-c", "exec xclip -o -selection clipboard > \"$0\" 2>/dev/null", path},
-                     child_process::Environment());
-        reader.WaitForExit(milliseconds(10000), real_input::AnswerEvents);
-        return ReadFile(path);
-    }
+    std::string ClipboardText() { return xclip::Pasted(real_input::AnswerEvents); }
 
     x_screen::Screen screen_;
     std::unique_ptr<TQuarvel> form;
     std::vector<std::string> errors_;
-    std::optional<Child> clipboardOwner_;
-    std::vector<std::string> files_;
+    std::optional<xclip::Holder> clipboardOwner_;
 };
 
 TEST_F(EntryContextMenu, ARightClickOpensTheMenuAtThePointerWithItsTexts) {

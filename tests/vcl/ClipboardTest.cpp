@@ -4,23 +4,18 @@
 #include <gtest/gtest.h>
 
 #include <FL/Fl.H>
-#include <unistd.h>
 
 #include <cctype>
-#include <cstdio>
-#include <cstdlib>
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "Clipboard.h"
 // Last: Xlib's macros (None, Bool) would break the headers above.
-#include "ChildProcess.h"
 #include "XScreen.h"
+#include "Xclip.h"
 #include <FL/x.H>
 
 namespace {
-using child_process::Child;
 
 class ClipboardTest : public testing::Test {
 protected:
@@ -30,32 +25,17 @@ protected:
         XSetSelectionOwner(screen_.X(), Clipboard(), 0, CurrentTime);
         XSync(screen_.X(), False);
     }
-    void TearDown() override {
-        owner_.reset();
-        if (!file_.empty()) std::remove(file_.c_str());
-    }
 
     Atom Clipboard() { return XInternAtom(screen_.X(), "CLIPBOARD", False); }
     bool Owned() { return XGetSelectionOwner(screen_.X(), Clipboard()) != 0; }
 
-    // xclip holds `content` on the clipboard as data of `kind`.
     void Offer(const std::string& content, const std::string& kind) {
-        char path[] = "/tmp/quarvel-clipboard-XXXXXX";
-        const int fd = mkstemp(path);
-        ASSERT_GE(fd, 0);
-        ASSERT_EQ(write(fd, content.data(), content.size()), static_cast<ssize_t>(content.size()));
-        close(fd);
-        file_ = path;
-        owner_.emplace(std::vector<std::string>{"sh", "-c",
-                                                "exec xclip -quiet -selection clipboard -t \"$1\" \"$0\" >/dev/null 2>&1",
-                                                file_, kind},
-                       child_process::Environment());
+        owner_.emplace(content, kind);
         ASSERT_TRUE(child_process::WaitUntil([this] { return Owned(); })) << "xclip did not take the clipboard";
     }
 
     x_screen::Screen screen_;
-    std::optional<Child> owner_;
-    std::string file_;
+    std::optional<xclip::Holder> owner_;
 };
 
 TEST_F(ClipboardTest, AnEmptyClipboardOffersNoText) { EXPECT_FALSE(ClipboardOffersText()); }
