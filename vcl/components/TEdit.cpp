@@ -1,18 +1,17 @@
 #include "TEdit.h"
 
-#include <FL/Fl_Input.H>
-
 #include "ComponentClass.h"
+#include "EntryInput.h"
 #include "FlColor.h"
 #include "FlFont.h"
 #include "FontProperties.h"
 #include "LayoutValues.h"
 
 namespace {
-Fl_Input& InputOf(Fl_Widget* w) { return *static_cast<Fl_Input*>(w); }
+EntryInput& InputOf(Fl_Widget* w) { return *static_cast<EntryInput*>(w); }
 }  // namespace
 
-TEdit::TEdit(TComponent* owner) : TControl(owner, std::make_unique<Fl_Input>(0, 0, 0, 0)) {
+TEdit::TEdit(TComponent* owner) : TControl(owner, std::make_unique<EntryInput>()) {
     SetBounds(0, 0, 121, 21);
     SetColor(clWindow);
     FontChanged();
@@ -23,12 +22,15 @@ std::string TEdit::Text() const {
     return value ? value : "";
 }
 
-void TEdit::SetText(const std::string& text) { InputOf(Widget()).value(text.c_str()); }
+void TEdit::SetText(const std::string& text) { InputOf(Widget()).SetText(text.c_str()); }
 
-void TEdit::SelectAll() {
-    Fl_Input& input = InputOf(Widget());
-    input.position(input.size(), 0);
-}
+void TEdit::SelectAll() { InputOf(Widget()).SelectAll(); }
+bool TEdit::CanUndo() const { return InputOf(Widget()).CanUndo(); }
+void TEdit::Undo() { InputOf(Widget()).Undo(); }
+void TEdit::CutToClipboard() { InputOf(Widget()).CutToClipboard(); }
+void TEdit::CopyToClipboard() { InputOf(Widget()).CopyToClipboard(); }
+void TEdit::PasteFromClipboard() { InputOf(Widget()).PasteFromClipboard(); }
+void TEdit::ClearSelection() { InputOf(Widget()).ClearSelection(); }
 
 void TEdit::SetFocus() {
     TControl::SetFocus();
@@ -36,7 +38,7 @@ void TEdit::SetFocus() {
 }
 
 void TEdit::FontChanged() {
-    Fl_Input& input = InputOf(Widget());
+    EntryInput& input = InputOf(Widget());
     input.textfont(ToFlFont(Font()));
     input.textsize(ToFlFontSize(Font()));
     input.textcolor(ToFlColor(Font().Color));
